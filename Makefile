@@ -1,0 +1,52 @@
+# The one front door: installs what is missing (Debian packages), builds, runs, tests.
+#   make run            build and start the program with the virtual mouse
+#   make test           build and run every test (what CI runs first)
+#   make test-sanitize  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make bench          build and run the benchmarks ("bench: <name> <value> <unit>" lines)
+
+SHELL := /bin/bash
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libhidapi-dev
+
+.PHONY: all deps configure build run test test-sanitize bench clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing Debian packages:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./vmouse-demo
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEPHRA_SANITIZE=address,undefined
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@cd $(BUILD) && for b in ./bench_*; do $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,0 +1,130 @@
+#include "sim_core.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace vmouse::detail {
+
+Sim &sim()
+{
+    static Sim instance;
+    return instance;
+}
+
+namespace {
+
+int64_t now(Sim &s)
+{
+    if (s.clock)
+        return s.clock();
+    static const auto start = std::chrono::steady_clock::now();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+void record(Sim &s, Event event)
+{
+    event.timeMs = now(s);
+    s.events.push_back(std::move(event));
+}
+
+std::optional<Fault> dueFault(Sim &s, Fn fn)
+{
+    const int count = ++s.calls[fn];
+    for (auto it = s.injections.begin(); it != s.injections.end(); ++it) {
+        if (it->fn == fn && it->dueAt == count) {
+            const Fault fault = it->fault;
+            s.injections.erase(it);
+            return fault;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+const char *fnName(Fn fn)
+{
+    switch (fn) {
+    case Fn::Enumerate: return "hid_enumerate";
+    case Fn::OpenPath: return "hid_open_path";
+    case Fn::SetNonblocking: return "hid_set_nonblocking";
+    case Fn::SendFeature: return "hid_send_feature_report";
+    case Fn::GetFeature: return "hid_get_feature_report";
+    case Fn::Write: return "hid_write";
+    case Fn::Read: return "hid_read";
+    case Fn::Close: return "hid_close";
+    }
+    return "?";
+}
+
+}  // namespace
+
+void recordFault(Sim &s, Fn fn, Fault fault, int device)
+{
+    Event e;
+    e.kind = Kind::Fault;
+    e.device = device;
+    e.name = std::string(fnName(fn)) + (fault == Fault::Unplug ? " unplug" : fault == Fault::Timeout ? " timeout" : " fails");
+    record(s, e);
+}
+
+void unplugLocked(Sim &s, int device)
+{
+    auto it = s.devices.find(device);
+    if (it == s.devices.end() || !it->second.plugged)
+        return;
+    it->second.plugged = false;
+    ++it->second.generation;
+    s.changed.notify_all();
+}
+
+bool parsePath(const char *path, int &device, int &iface)
+{
+    return path && std::sscanf(path, "vmouse:%d:%d", &device, &iface) == 2;
+}
+
+const InterfaceSpec *interfaceOf(const Slot &slot, int number)
+{
+    for (const InterfaceSpec &i : slot.model->spec().interfaces)
+        if (i.number == number)
+            return &i;
+    return nullptr;
+}
+
+Slot *live(Sim &s, hid_device *dev)
+{
+    if (!dev)
+        return nullptr;
+    auto it = s.devices.find(dev->device);
+    if (it == s.devices.end() || !it->second.plugged || it->second.generation != dev->generation)
+        return nullptr;
+    return &it->second;
+}
+
+Event eventFor(Kind kind, const hid_device *dev)
+{
+    Event e;
+    e.kind = kind;
+    if (dev) {
+        e.device = dev->device;
+        e.interfaceNumber = dev->interfaceNumber;
+    }
+    return e;
+}
+
+bool faultHits(Sim &s, Fn fn, hid_device *dev, Fault *kind)
+{
+    const auto fault = dueFault(s, fn);
+    if (!fault)
+        return false;
+    recordFault(s, fn, *fault, dev ? dev->device : -1);
+    if (*fault == Fault::Unplug && dev)
+        unplugLocked(s, dev->device);
+    if (kind)
+        *kind = *fault;
+    return true;
+}
+
+}  // namespace vmouse::detail

@@ -1,0 +1,67 @@
+#pragma once
+// The shared state of the virtual mice behind one lock, and the helpers both the hidapi functions and the
+// control API use. Internal to the virtual mouse.
+
+#include "device_model.h"
+#include "virtual_mouse.h"
+
+#include <hidapi.h>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+struct hid_device_
+{
+    int device = -1;
+    int interfaceNumber = -1;
+    uint64_t generation = 0;
+    bool nonblocking = false;
+};
+
+namespace vmouse::detail {
+
+struct Slot
+{
+    std::unique_ptr<DeviceModel> model;
+    bool plugged = true;
+    uint64_t generation = 1;
+};
+
+struct Injection
+{
+    Fn fn;
+    int dueAt;
+    Fault fault;
+};
+
+struct Sim
+{
+    std::mutex lock;
+    std::condition_variable changed;
+    std::map<int, Slot> devices;
+    int nextId = 1;
+    std::vector<Event> events;
+    std::vector<Injection> injections;
+    std::map<Fn, int> calls;
+    std::function<int64_t()> clock;
+    int handles = 0;
+};
+
+Sim &sim();
+void record(Sim &s, Event event);
+// Counts a call and returns the fault due at it, if any.
+std::optional<Fault> dueFault(Sim &s, Fn fn);
+void recordFault(Sim &s, Fn fn, Fault fault, int device);
+void unplugLocked(Sim &s, int device);
+bool parsePath(const char *path, int &device, int &iface);
+const InterfaceSpec *interfaceOf(const Slot &slot, int number);
+// The slot of a live handle, or null when the device is gone (unplugged since the handle was opened).
+Slot *live(Sim &s, hid_device *dev);
+Event eventFor(Kind kind, const hid_device *dev);
+// Applies a due fault to a call on an open handle: true when the call must fail.
+bool faultHits(Sim &s, Fn fn, hid_device *dev, Fault *kind = nullptr);
+
+}  // namespace vmouse::detail

@@ -1,0 +1,24 @@
+#pragma once
+// The device list of the global settings file: which devices the program serves, by vendor and product id
+// and the usage pairs of their command and listener interfaces.
+
+#include "device_entry.h"
+
+#include <QString>
+
+inline const QString kGlobalSettingsPath = QStringLiteral("./modules/setting/apConfig.bin");
+
+// More entries than this are not read: a damaged count must not make a pass crawl through millions of
+// empty entries.
+inline constexpr int kMaxDeviceEntries = 256;
+
+// Hexadecimal text as a 16-bit value: either letter case, an optional "0x", wider values keep their low
+// 16 bits, anything that is not hexadecimal gives 0.
+quint16 parseHex16(const QString &text);
+
+// Hexadecimal text as an int (the entry type); not hexadecimal gives 0.
+int parseHexInt(const QString &text);
+
+// Entries 0 .. common/deviceCount - 1 of the INI file at `path`, keys missing or unreadable taking their
+// defaults, paths empty. A missing file or count gives an empty list.
+DeviceList readDeviceList(const QString &path);

@@ -1,0 +1,7 @@
+#include "hidapi_lock.h"
+
+QMutex &hidapiLock()
+{
+    static QMutex lock;
+    return lock;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// hidapi keeps global state in hid_enumerate and hid_open_path and is not safe to call there from two
+// threads at once. The GUI thread (discovery, commands) and the listener job both open interfaces, so
+// those calls are made under this one lock.
+
+#include <QMutex>
+
+QMutex &hidapiLock();

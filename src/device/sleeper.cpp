@@ -1,0 +1,14 @@
+#include "sleeper.h"
+
+#include <QDateTime>
+#include <QThread>
+
+void SystemSleeper::sleep(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+qint64 SystemSleeper::epochSeconds() const
+{
+    return QDateTime::currentSecsSinceEpoch();
+}

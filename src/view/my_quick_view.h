@@ -1,0 +1,123 @@
+#pragma once
+// myQQuickView: the Qt Quick view that fills the host window, and the object through which the QML
+// interface reaches the rest of the program (published to QML as "ui_View").
+//
+// One class, whose slots belong to several subsystems: its construction, members and own slots are in
+// src/view, the settings-file slots in src/store, the device-facing slots in src/bridge. The slot order
+// below is the published interface: keep it.
+
+#include "device_traits.h"
+
+#include <QQuickWidget>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+class Hid_Thread;
+class QSettings;
+
+class myQQuickView : public QQuickWidget
+{
+    Q_OBJECT
+
+public:
+    explicit myQQuickView(QWidget *parent = nullptr);
+    ~myQQuickView() override;
+
+    // Members, in their published order.
+    Hid_Thread *hidThread = nullptr;
+    bool isColorful = false;
+    bool isGun = false;
+    QString icType;
+    bool is55328 = false;
+    QSettings *globalSettings = nullptr;
+    QSettings *defaultProfileSettings = nullptr;
+    QList<QSettings *> profileSettings;
+    int currentProfile = 0;
+    uchar profileBlocks[5][128] = {};
+
+    // What the device object needs to know about the device (family and gun keys), read from the flags
+    // above.
+    const DeviceTraits *deviceTraits() const { return &traits; }
+
+public slots:
+    void clearHidBusy();
+    void initUI();
+    void runUI();
+    void resetApconfig();
+    bool loadMacroFile(QVariant macroFileName);
+    void saveMacroFile(QVariant macroFileName);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+    QStringList getLangStrings(QString typeStr, QString langCode);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
+    void deleteMacroUpdateProfile(QVariant macroName);
+    QVariant deleteMacroIni(QVariant name);
+    QVariantList getNameList(QVariant type);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QVariant mouseSendMacroData(QVariantList macroData, QVariant macroIndex);
+    QStringList loadMacroIni(QVariant name);
+    void mouseSaveGundata(QVariant index, QVariantList src6);
+    void mouseSendGundata(int, QVariantList);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QStringList getGunDataKey();
+    QVariant getXYSensitive(QVariant index);
+    QVariant getselectGun(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
+    void setSelectGun(QVariant index, QVariant xyData);
+    void setCurrentProfile(int profile);
+    void mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void mouseSetReportRate(uchar rate, uchar en);
+    void mouseSetCurrentDPI(uchar currentDPI);
+    void mouseResetKeyMatrix();
+    QVariant mouseGetCurrentDPI();
+    void mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVariantList otherParam);
+    void mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray);
+    void mouseSetRGBEffect(uchar effect, uchar option1, uchar option2);
+    void mouseSetRGBColor(uchar type, QVariantList src24);
+    void mouseSetProfile(uint profileNo);
+    void mouseReadProfile(uint profileNo);
+    QVariant mouseReadCurrentProfile();
+    void mouseSwitchKeyMatrix(int indexNo);
+    QVariantList GetKeyboardoption();
+    void mouseSetCursorSpeed(uint cursorSpeed);
+    void mouseSetVerticalScrollLines(uint lines);
+    void mouseSetDoubleClickSpeed(uint speed);
+    QVariantList mouseGetKeydefine(QVariant index, bool);
+    void openUpdateExe();
+    QVariant getData(QVariant key, bool isRecovery);
+    QVariant getGlobalData(QVariant key);
+    QVariantList getDataList(QVariant key, bool isRecovery);
+    void setData(QVariant key, QVariant data);
+    void setGlobalData(QVariant key, QVariant tmpdata);
+    void setDataList(QVariant key, QVariantList datalist);
+    void setBusy(int busyTime);
+    void setCurrentDPI(int dpiValue);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    // Calls a function of the QML root item by name; nothing happens when there is no root item.
+    void callRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+
+    class Traits final : public DeviceTraits
+    {
+    public:
+        explicit Traits(const myQQuickView &view) : view(view) {}
+        QString icType() const override { return view.icType; }
+        bool isGun() const override { return view.isGun; }
+
+    private:
+        const myQQuickView &view;
+    };
+    Traits traits{*this};
+
+    // Opens the twelve settings objects (store).
+    void openSettings();
+};

@@ -8,11 +8,13 @@
 
 #include "device_traits.h"
 
+#include <QPointer>
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
+class FileDialogs;
 class Hid_Thread;
 class QSettings;
 
@@ -120,4 +122,16 @@ private:
 
     // Opens the twelve settings objects (store).
     void openSettings();
+
+    // Store
+    friend void setFileDialogs(myQQuickView &view, FileDialogs *dialogs);
+    QPointer<FileDialogs> fileDialogs;  // the dialogs of import and export; the desktop's when none is set
+    FileDialogs *dialogs();
+    // The settings object of a profile number, or null (with a debug message naming `operation`) when the
+    // number is not one of the ten profiles.
+    QSettings *profileAt(int profile, const char *operation) const;
+    // Replaces the file of `settings` by a copy of `source` and returns the new object on it, or returns
+    // null and keeps the old object and file when the copy fails.
+    QSettings *replaceSettingsFile(QSettings *settings, const QString &source);
+    bool replaceProfileFile(int profile, const QString &source);
 };

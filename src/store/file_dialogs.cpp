@@ -1,0 +1,37 @@
+#include "file_dialogs.h"
+
+#include "my_quick_view.h"
+
+#include <QFileDialog>
+#include <QStandardPaths>
+
+namespace {
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+}  // namespace
+
+QString DesktopFileDialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, desktopFolder(), filter);
+}
+
+QString DesktopFileDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, desktopFolder(), filter);
+}
+
+void setFileDialogs(myQQuickView &view, FileDialogs *dialogs)
+{
+    view.fileDialogs = dialogs;
+}
+
+FileDialogs *myQQuickView::dialogs()
+{
+    if (!fileDialogs)
+        fileDialogs = new DesktopFileDialogs(this);
+    return fileDialogs;
+}

@@ -1,0 +1,109 @@
+// Gun records in gunData.bin, and the per-profile X/Y sensitivity and selected-gun values.
+
+#include "my_quick_view.h"
+#include "store_paths.h"
+#include "stored_values.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+const QString kRecordGroup = QStringLiteral("gunData/");
+constexpr int kDefaultXYSensitive = 4;
+
+// A record's key. An empty key would address the whole group (removing it would remove every record).
+QString recordKey(const QVariant &name, const char *operation)
+{
+    const QString text = name.toString();
+    if (text.isEmpty())
+        qDebug() << operation << "refused: a gun record needs a name";
+    return text;
+}
+
+}  // namespace
+
+void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
+{
+    if (!QFile::exists(kGunDataPath))
+        return;
+    if (src6.size() < 6) {
+        qDebug() << "mouseSaveGundata refused: a gun record has six values, got" << src6.size();
+        return;
+    }
+    const QString key = recordKey(index, "mouseSaveGundata");
+    if (key.isEmpty())
+        return;
+    QSettings guns(kGunDataPath, QSettings::IniFormat);
+    guns.setValue(kRecordGroup + key, asTexts(src6.mid(0, 6)));
+}
+
+void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
+{
+    if (!QFile::exists(kGunDataPath))
+        return;
+    const int type = modifyType.toInt();
+    if (type == 0) {
+        const QString key = src6.isEmpty() ? QString() : recordKey(src6.at(0), "modifyGundata");
+        if (key.isEmpty())
+            return;
+        QSettings guns(kGunDataPath, QSettings::IniFormat);
+        guns.remove(kRecordGroup + key);
+    } else if (type == 1) {
+        if (src6.size() < 7) {
+            qDebug() << "modifyGundata refused: a renamed gun needs seven values, got" << src6.size();
+            return;
+        }
+        const QString newName = recordKey(src6.at(0), "modifyGundata");
+        const QString oldName = recordKey(src6.at(6), "modifyGundata");
+        if (newName.isEmpty() || oldName.isEmpty())
+            return;
+        QSettings guns(kGunDataPath, QSettings::IniFormat);
+        guns.remove(kRecordGroup + oldName);
+        guns.setValue(kRecordGroup + newName, asTexts(src6.mid(1, 5)));
+    }
+}
+
+QVariantList myQQuickView::getGunData(QVariant name)
+{
+    if (!QFile::exists(kGunDataPath))
+        return {};
+    const QSettings guns(kGunDataPath, QSettings::IniFormat);
+    return storedList(guns.value(kRecordGroup + name.toString(), 0));
+}
+
+QStringList myQQuickView::getGunDataKey()
+{
+    if (!QFile::exists(kGunDataPath))
+        return {};
+    QSettings guns(kGunDataPath, QSettings::IniFormat);
+    guns.beginGroup(QStringLiteral("gunData"));
+    return guns.childKeys();
+}
+
+QVariant myQQuickView::getXYSensitive(QVariant index)
+{
+    QSettings *profile = profileAt(currentProfile, "getXYSensitive");
+    const QString key = QStringLiteral("XYSensitive/") + index.toString();
+    return profile ? profile->value(key, kDefaultXYSensitive) : QVariant(kDefaultXYSensitive);
+}
+
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
+{
+    if (QSettings *profile = profileAt(currentProfile, "setXYSensitive"))
+        profile->setValue(QStringLiteral("XYSensitive/") + index.toString(), xyData);
+}
+
+QVariant myQQuickView::getselectGun(QVariant index)
+{
+    QSettings *profile = profileAt(currentProfile, "getselectGun");
+    const QString key = QStringLiteral("selectGun/") + index.toString();
+    return profile ? profile->value(key, QString()) : QVariant(QString());
+}
+
+void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
+{
+    if (QSettings *profile = profileAt(currentProfile, "setSelectGun"))
+        profile->setValue(QStringLiteral("selectGun/") + index.toString(), xyData);
+}

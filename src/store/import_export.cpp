@@ -1,0 +1,76 @@
+// Import and export of macros (".mc") and profiles (".pf"): byte copies between the store's own files and
+// files the user chooses.
+
+#include "file_dialogs.h"
+#include "my_quick_view.h"
+#include "safe_names.h"
+#include "settings_files.h"
+#include "store_paths.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+const char *const kMacroFilter = "Macro(*.mc)";
+const char *const kProfileFilter = "Profile(*.pf)";
+
+
+}  // namespace
+
+void myQQuickView::saveMacroFile(QVariant macroFileName)
+{
+    const QString macro = checkedMacroName(macroFileName, "saveMacroFile");
+    if (macro.isEmpty())
+        return;
+    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kMacroFilter));
+    if (chosen.isEmpty())
+        return;
+    // The chosen file is replaced only by a complete copy: a missing macro leaves it as it was.
+    copyFileOver(macroFilePath(macro), chosen);
+}
+
+bool myQQuickView::loadMacroFile(QVariant macroFileName)
+{
+    const QString macro = checkedMacroName(macroFileName, "loadMacroFile");
+    if (macro.isEmpty())
+        return false;
+    const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kMacroFilter));
+    if (chosen.isEmpty())
+        return false;
+    const QString target = macroFilePath(macro);
+    if (QFile::exists(target)) {
+        qDebug() << "loadMacroFile: a macro named" << macro << "exists; it is kept";
+        return true;
+    }
+    QDir().mkpath(kMacroFolder);
+    forgetCachedSettings(target);
+    copyFileOver(chosen, target);
+    return true;
+}
+
+void myQQuickView::saveProfile(int profile)
+{
+    QSettings *settings = profileAt(profile, "saveProfile");
+    if (!settings)
+        return;
+    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kProfileFilter));
+    if (chosen.isEmpty())
+        return;
+    // The export holds what the profile holds now, its unwritten changes included.
+    settings->sync();
+    copyFileOver(profileFilePath(profile), chosen);
+}
+
+bool myQQuickView::loadProfile(int profile)
+{
+    if (!profileAt(profile, "loadProfile"))
+        return false;
+    const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kProfileFilter));
+    if (chosen.isEmpty())
+        return false;
+    replaceProfileFile(profile, chosen);
+    return true;
+}

@@ -1,0 +1,31 @@
+// The name lists of name.bin (macro, gun and profile names), each stored and read as a whole.
+
+#include "my_quick_view.h"
+#include "name_list_rules.h"
+#include "store_paths.h"
+#include "stored_values.h"
+
+#include <QSettings>
+
+QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
+{
+    const QString key = nameListKey(type);
+    if (key.isEmpty())
+        return true;
+    QSettings names(kNameListPath, QSettings::IniFormat);
+    const QStringList stored = withSentinel(nameList);
+    if (stored.isEmpty())
+        names.remove(key);
+    else
+        names.setValue(key, stored);
+    return true;
+}
+
+QVariantList myQQuickView::getNameList(QVariant type)
+{
+    const QString key = nameListKey(type);
+    if (key.isEmpty())
+        return {};
+    const QSettings names(kNameListPath, QSettings::IniFormat);
+    return storedList(names.value(key, 0));
+}

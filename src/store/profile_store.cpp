@@ -1,0 +1,107 @@
+// The long-lived settings objects of the view and the slots that read and write keys in them: the global
+// configuration, the default profile and the ten profiles, and the resets and copies of whole files.
+
+#include "my_quick_view.h"
+#include "settings_files.h"
+#include "store_paths.h"
+#include "stored_values.h"
+
+#include <QDebug>
+#include <QSettings>
+
+void myQQuickView::openSettings()
+{
+    globalSettings = new QSettings(kGlobalSettingsPath, QSettings::IniFormat, this);
+    defaultProfileSettings = new QSettings(kDefaultProfilePath, QSettings::IniFormat, this);
+    for (int profile = 0; profile < kProfileFileCount; ++profile)
+        profileSettings.append(new QSettings(profileFilePath(profile), QSettings::IniFormat, this));
+}
+
+QSettings *myQQuickView::profileAt(int profile, const char *operation) const
+{
+    if (profile < 0 || profile >= profileSettings.size()) {
+        qDebug() << operation << "refused: no profile" << profile;
+        return nullptr;
+    }
+    return profileSettings.at(profile);
+}
+
+QVariant myQQuickView::getData(QVariant key, bool isRecovery)
+{
+    QSettings *settings = isRecovery ? defaultProfileSettings : profileAt(currentProfile, "getData");
+    return settings ? settings->value(key.toString()) : QVariant();
+}
+
+QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
+{
+    return storedList(getData(key, isRecovery));
+}
+
+void myQQuickView::setData(QVariant key, QVariant data)
+{
+    if (QSettings *settings = profileAt(currentProfile, "setData"))
+        settings->setValue(key.toString(), data);
+}
+
+void myQQuickView::setDataList(QVariant key, QVariantList datalist)
+{
+    if (QSettings *settings = profileAt(currentProfile, "setDataList"))
+        settings->setValue(key.toString(), datalist);
+}
+
+QVariant myQQuickView::getGlobalData(QVariant key)
+{
+    return globalSettings->value(key.toString());
+}
+
+void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
+{
+    globalSettings->setValue(key.toString(), tmpdata);
+}
+
+QSettings *myQQuickView::replaceSettingsFile(QSettings *settings, const QString &source)
+{
+    const QString target = settings->fileName();
+    // Whatever the old object still holds goes into the old file now, never into the copy.
+    settings->sync();
+    if (!copyFileOver(source, target)) {
+        qDebug() << "kept" << target << "as it was";
+        return nullptr;
+    }
+    settings->deleteLater();
+    return new QSettings(target, QSettings::IniFormat, this);
+}
+
+bool myQQuickView::replaceProfileFile(int profile, const QString &source)
+{
+    QSettings *old = profileAt(profile, "replaceProfileFile");
+    if (!old)
+        return false;
+    QSettings *fresh = replaceSettingsFile(old, source);
+    if (!fresh)
+        return false;
+    profileSettings[profile] = fresh;
+    return true;
+}
+
+void myQQuickView::resetApconfig()
+{
+    if (QSettings *fresh = replaceSettingsFile(globalSettings, kDefaultGlobalSettingsPath))
+        globalSettings = fresh;
+}
+
+void myQQuickView::resetProfile(int profile)
+{
+    if (profileAt(profile, "resetProfile"))
+        replaceProfileFile(profile, kDefaultProfilePath);
+}
+
+void myQQuickView::copyProfile(int destprofile, int srcprofile)
+{
+    QSettings *source = profileAt(srcprofile, "copyProfile");
+    if (!source || !profileAt(destprofile, "copyProfile") || destprofile == srcprofile)
+        return;
+    // The copy is of what the source profile holds now, its unwritten changes included.
+    source->sync();
+    replaceProfileFile(destprofile, source->fileName());
+}

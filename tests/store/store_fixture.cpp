@@ -1,0 +1,62 @@
+#include "store_fixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSettings>
+
+StoreFixture::StoreFixture()
+{
+    QDirIterator it(QStringLiteral(ZEPHRA_DATA_DIR), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = QDir(QStringLiteral(ZEPHRA_DATA_DIR)).relativeFilePath(source);
+        const QString target = path(QStringLiteral("modules/") + relative);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(source, target))
+            qFatal("cannot copy %s", qPrintable(source));
+    }
+    previousDir = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    built = std::make_unique<myQQuickView>();
+}
+
+StoreFixture::~StoreFixture()
+{
+    built.reset();
+    QDir::setCurrent(previousDir);
+}
+
+void StoreFixture::flush()
+{
+    built->globalSettings->sync();
+    for (QSettings *settings : std::as_const(built->profileSettings))
+        settings->sync();
+}
+
+QByteArray StoreFixture::read(const QString &relative) const
+{
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void StoreFixture::write(const QString &relative, const QByteArray &bytes) const
+{
+    QDir().mkpath(QFileInfo(path(relative)).absolutePath());
+    QFile file(path(relative));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(relative));
+}
+
+bool StoreFixture::exists(const QString &relative) const
+{
+    return QFile::exists(path(relative));
+}
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(ZEPHRA_FIXTURE_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}

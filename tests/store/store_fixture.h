@@ -1,0 +1,37 @@
+#pragma once
+// A store on a fresh copy of the shipped files: a temporary folder holding modules/, made the current
+// directory, and a view built on it. Files are checked as bytes on disk, never through a second settings
+// object (all settings objects of a process share one cache).
+
+#include "my_quick_view.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class StoreFixture
+{
+public:
+    StoreFixture();
+    ~StoreFixture();
+
+    myQQuickView &view() { return *built; }
+    // Writes what the view's settings objects still hold.
+    void flush();
+
+    // Files by their path relative to the temporary folder ("modules/setting/p1.bin").
+    QString path(const QString &relative) const { return dir.filePath(relative); }
+    QByteArray read(const QString &relative) const;
+    void write(const QString &relative, const QByteArray &bytes) const;
+    bool exists(const QString &relative) const;
+
+private:
+    QTemporaryDir dir;
+    QString previousDir;
+    std::unique_ptr<myQQuickView> built;
+};
+
+// The fixture files of the tests (tests/store/fixtures).
+QByteArray fixture(const QString &name);

@@ -1,0 +1,48 @@
+import QtQuick
+import "../common/Style.js" as Style
+
+// A check box with a text. A click emits toggled(newState); the owner stores it and binds `checked`.
+Item {
+    id: box
+
+    property bool checked: false
+    property string text: ""
+    signal toggled(bool checked)
+
+    implicitWidth: mark.width + label.implicitWidth + 8
+    implicitHeight: 18
+
+    Rectangle {
+        id: mark
+        width: 14
+        height: 14
+        anchors.verticalCenter: parent.verticalCenter
+        color: Style.fieldColor
+        border.color: area.containsMouse ? Style.colorOrange : Style.lineColor
+        Text {
+            anchors.centerIn: parent
+            visible: box.checked
+            text: "✓"
+            color: Style.colorOrange
+            font.family: Style.fontFamily
+            font.pixelSize: Style.fontSize1
+            font.bold: true
+        }
+    }
+    Text {
+        id: label
+        anchors.left: mark.right
+        anchors.leftMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        text: box.text
+        color: Style.fontColor
+        font.family: Style.fontFamily
+        font.pixelSize: Style.fontSize1
+    }
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: box.toggled(!box.checked)
+    }
+}

@@ -1,0 +1,205 @@
+import QtQuick
+import "../common/Style.js" as Style
+import "../common/Values.js" as Values
+import "../common/KeyFunctions.js" as KeyFunctions
+import "../common"
+
+// The button list: what each of the mouse's buttons does. Sixteen entries are kept (the working entries
+// and the factory entries of the default profile); the first `keyCount` are shown. Changes wait for Save.
+Item {
+    id: keyMatrix
+
+    property var keyMatrixLang: ["Key ", "Key Function", "", "", ""]
+    property bool isSave: false
+    property int keyCount: 8
+    property string resetText: "Reset"
+    // The working and factory entries: 16 of {codes: [keyCode0..keyCode3], text}.
+    property var keyList: builtInList()
+    property var factoryList: builtInList()
+    property int highlighted: -1
+
+    // Set by the root: key names, the assignment dialog's texts, the gun data and the macro editor.
+    property var keyNames: null
+    property var assignTexts: []
+    property var gunControl: null
+    property var macroEditor: null
+
+    signal keyHovered(int index)
+    signal openAssignment(int index)
+
+    width: 290
+    height: 380
+
+    function builtInList() {
+        var out = []
+        for (var j = 0; j < 16; ++j)
+            out.push({ codes: KeyFunctions.builtInSet[j].slice(), text: "" })
+        return out
+    }
+
+    function macroNameOf(slot) {
+        return Values.toText(ui_View.getData("mouseMacroKey/" + slot, false), "")
+    }
+
+    function entryText(codes) {
+        var names = keyNames
+        return KeyFunctions.describe(codes, assignTexts, function (c) { return names ? names.keycodeTostr(c) : "" },
+                                     macroNameOf)
+    }
+
+    // One stored entry; an entry the profile lacks (or a short one) keeps the built-in assignment.
+    function readEntry(j, isRecovery) {
+        var stored = ui_View.mouseGetKeydefine(j, isRecovery)
+        if (!stored || stored.length < 4)
+            return KeyFunctions.builtInSet[j].slice()
+        return Values.toIntList(stored, 4, KeyFunctions.builtInSet[j])
+    }
+
+    // Reads the entries (from the default profile when isRecovery) and the factory entries, and sends the
+    // entries when isSendData.
+    function init(isSendData, isRecovery) {
+        var work = []
+        var factory = []
+        for (var j = 0; j < 16; ++j) {
+            var codes = readEntry(j, isRecovery)
+            work.push({ codes: codes, text: entryText(codes) })
+            var original = readEntry(j, true)
+            factory.push({ codes: original, text: entryText(original) })
+        }
+        keyList = work
+        factoryList = factory
+        if (isSendData)
+            saveData()
+    }
+
+    function refreshTexts() {
+        keyList = keyList.map(function (e) { return { codes: e.codes, text: entryText(e.codes) } })
+        factoryList = factoryList.map(function (e) { return { codes: e.codes, text: entryText(e.codes) } })
+    }
+
+    function codes64() {
+        var out = []
+        for (var j = 0; j < 16; ++j)
+            out = out.concat(keyList[j].codes)
+        return out
+    }
+
+    // Stores and sends the 16 entries with the fire periods of the three selected guns.
+    function saveData() {
+        var periods = gunControl ? gunControl.selectedPeriods() : [0, 0, 0]
+        ui_View.mouseSetKeyMatrix(codes64(), true, periods)
+    }
+
+    function codesOf(index) {
+        return keyList[index].codes.slice()
+    }
+
+    // The one remaining left click cannot be given another function, so the mouse keeps a left button.
+    function isLastLeftClick(index) {
+        if (!KeyFunctions.isLeftClick(keyList[index].codes))
+            return false
+        var count = 0
+        for (var j = 0; j < 16; ++j)
+            if (KeyFunctions.isLeftClick(keyList[j].codes))
+                ++count
+        return count === 1
+    }
+
+    function requestAssignment(index) {
+        if (index < 0 || index >= 16 || isLastLeftClick(index))
+            return false
+        openAssignment(index)
+        return true
+    }
+
+    // Puts new codes into an entry; returns whether anything changed (which leaves a change to save).
+    function setEntry(index, codes) {
+        if (KeyFunctions.sameCodes(keyList[index].codes, codes))
+            return false
+        var list = keyList.slice()
+        list[index] = { codes: codes.slice(), text: entryText(codes) }
+        keyList = list
+        isSave = true
+        return true
+    }
+
+    // Back to the factory entries; every macro entry uploads its macro again and names it in the profile.
+    function reset() {
+        var list = []
+        for (var j = 0; j < 16; ++j) {
+            var codes = factoryList[j].codes.slice()
+            if (codes[0] === KeyFunctions.macroFunction) {
+                var slot = codes[2]
+                var name = Values.toText(ui_View.getData("mouseMacroKey/" + slot, true), macroNameOf(slot))
+                if (macroEditor && name !== "")
+                    macroEditor.sendMacro(name, slot)
+                ui_View.setData("mouseMacroKey/" + slot, name)
+            }
+            list.push({ codes: codes, text: entryText(codes) })
+        }
+        keyList = list
+        isSave = true
+    }
+
+    Text {
+        id: title
+        x: 4
+        text: keyMatrix.keyMatrixLang[1]
+        color: Style.fontColor
+        font.family: Style.fontFamily
+        font.pixelSize: Style.fontSize3
+        font.bold: true
+    }
+    TextButton {
+        objectName: "resetButton"
+        anchors.right: parent.right
+        anchors.verticalCenter: title.verticalCenter
+        height: 24
+        text: keyMatrix.resetText
+        onClicked: keyMatrix.reset()
+    }
+
+    Column {
+        y: 36
+        width: parent.width
+        spacing: 6
+        Repeater {
+            model: Math.min(keyMatrix.keyCount, 16)
+            Rectangle {
+                id: row
+                required property int index
+                objectName: "keyEntry" + index
+                width: parent.width
+                height: 34
+                radius: 3
+                color: rowArea.containsMouse || keyMatrix.highlighted === index ? Style.colorGray2 : Style.colorGray0
+                border.color: rowArea.containsMouse ? Style.colorOrange : Style.colorGray1
+                Text {
+                    x: 10
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: keyMatrix.keyMatrixLang[0] + " " + (row.index + 1)
+                    color: Style.dimColor
+                    font.family: Style.fontFamily
+                    font.pixelSize: Style.fontSize1
+                }
+                Text {
+                    x: 80
+                    width: parent.width - 90
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: keyMatrix.keyList[row.index].text
+                    elide: Text.ElideRight
+                    color: rowArea.containsMouse ? Style.colorOrange : Style.fontColor
+                    font.family: Style.fontFamily
+                    font.pixelSize: Style.fontSize1
+                }
+                MouseArea {
+                    id: rowArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onContainsMouseChanged: keyMatrix.keyHovered(containsMouse ? row.index : -1)
+                    onClicked: keyMatrix.requestAssignment(row.index)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,64 @@
+import QtQuick
+import "../common/Style.js" as Style
+import "../common"
+import "../W7"
+
+// The top right corner: the profile drop-down, the ask button and the window's minimise and close
+// buttons.
+Item {
+    id: menu
+
+    property int skin: 1
+    // The profiles offered: [{name, profile}], and the profile in use.
+    property var profiles: []
+    property int profileNo: 0
+    readonly property alias profileList: profileDrop
+
+    signal changeProfile(int profile)
+    signal askClicked()
+
+    width: 260
+    height: 28
+
+    function close() {
+        profileDrop.close()
+    }
+
+    function indexOfProfile(n) {
+        for (var i = 0; i < profiles.length; ++i)
+            if (profiles[i].profile === n)
+                return i
+        return -1
+    }
+
+    DropDownList {
+        id: profileDrop
+        objectName: "profileList"
+        anchors.verticalCenter: parent.verticalCenter
+        width: 144
+        height: 24
+        model: menu.profiles.map(function (p) { return p.name })
+        currentIndex: menu.indexOfProfile(menu.profileNo)
+        onSelected: (index) => menu.changeProfile(menu.profiles[index].profile)
+    }
+    Row {
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 6
+        ImageButton {
+            objectName: "askButton"
+            source: Style.imageUrl(menu.skin, "index", "askBtn.png")
+            onClicked: menu.askClicked()
+        }
+        ImageButton {
+            objectName: "minButton"
+            source: Style.imageUrl(menu.skin, "index", "minBtn.png")
+            onClicked: ui_Ctl.onMinimize()
+        }
+        ImageButton {
+            objectName: "closeButton"
+            source: Style.imageUrl(menu.skin, "index", "closeBtn.png")
+            onClicked: ui_Ctl.onClose()
+        }
+    }
+}

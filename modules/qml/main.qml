@@ -1,0 +1,583 @@
+import QtQuick
+import "common/Style.js" as Style
+import "common/Values.js" as Values
+import "common/Formulas.js" as Formulas
+import "common/KeyFunctions.js" as KeyFunctions
+import "common"
+import "basic"
+import "W7"
+
+// The root of the interface: one 1024 x 640 screen with fixed panels and dialogs over a dimming mask.
+// The view drives it through six functions (initUI, run, setProtectUI, setCurrentDPI, detectKeyboard,
+// detectMouse); the pages reach the program through ui_View, hid and ui_Ctl.
+Item {
+    id: mainIten
+    objectName: "mainIten"
+
+    width: 1024
+    height: 640
+    visible: false
+
+    property string language: "ChineseSimplified"
+    property string url: "https://www.orvante.example/zephra"
+    property bool isColorful: false
+    property bool isGun: true
+    property string icType: "553"
+    property bool is55328: false
+    property bool isPownOn: false
+    property bool initProfile: true
+    property int skin: 1
+    property int profileNo: 0
+
+    property string fontName: Style.fontName
+    property string fontFamily: Style.fontFamily
+    property int fontSize0: Style.fontSize0
+    property int fontSize1: Style.fontSize1
+    property int fontSize2: Style.fontSize2
+    property int fontSize3: Style.fontSize3
+    property color fontColor: Style.fontColor
+    property color colorOrange: Style.colorOrange
+    property color colorBlue: Style.colorBlue
+    property color colorBlack: Style.colorBlack
+    property color colorGray0: Style.colorGray0
+    property color colorGray1: Style.colorGray1
+    property color colorGray2: Style.colorGray2
+    property color colorGray3: Style.colorGray3
+
+    readonly property var builtInMainLang: ["Editor", "Macro Editor", "Gun Editor", "LOD", "Config", "Reset",
+        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""]
+    property var mainLang: builtInMainLang
+
+    // Anything waiting for Save.
+    readonly property bool isPending: keyMatrixMain.isSave || dpiSettingMain.isSave || lightControlMain.isSave
+                                      || lodBoxMain.isSave
+    readonly property bool dialogOpen: keyAssigmentMain.visible || systemSettingMain.visible || macroEditorMain.visible
+                                       || profileMain.visible || gunControlMain.visible || confirmBox.visible
+
+    signal msg_KB(bool isDown, int usbCode)
+    signal msg_MS(bool isDown, int dorvCode, int x, int y)
+    signal emptyAreaPressed()
+
+    onMsg_KB: (isDown, usbCode) => {
+        keyAssigmentMain.keyInput(isDown, usbCode)
+        macroEditorMain.keyInput(isDown, usbCode)
+    }
+
+    // ---- Functions called by the view ----
+
+    function initUI() {
+        setProtectUI(1000)
+        visible = true
+        if (!isPownOn) {
+            isColorful = Values.toBool(ui_View.getGlobalData("mouse/isColorful"), isColorful)
+            icType = Values.toText(ui_View.getGlobalData("mouse/icType"), icType)
+            isGun = Values.toBool(ui_View.getGlobalData("mouse/isGun"), isGun)
+            is55328 = Values.toBool(ui_View.getGlobalData("mouse/is55328"), is55328)
+            mouseMain.keyCount = Values.clamp(Values.toInt(ui_View.getGlobalData("mouse/keyCount"), 8), 0, 8)
+            language = Values.toText(ui_View.getGlobalData("common/language"), language)
+            url = Values.toText(ui_View.getGlobalData("common/url"), url)
+            if (icType === "560" && Values.toInt(ui_View.mouseReadCurrentProfile(), 0) !== 1)
+                hid.hid560_02H_SetCurrentProfile(1)
+            loadLanguage()
+            profileMain.init()
+            profileNo = Values.toInt(ui_View.getGlobalData("mouse/profileNo"), 0)
+            if (profileNo < 0 || profileNo > 5)
+                profileNo = 0
+            ui_View.setCurrentProfile(profileNo)
+            lodBoxMain.init(false)
+            macroEditorMain.init()
+            gunControlMain.init()
+            keyAssigmentMain.init()
+            keyMatrixMain.init(false, false)
+            dpiSettingMain.init(false, false)
+            lightControlMain.init(false, false)
+            systemSettingMain.init(false, false)
+            lodBoxMain.isSave = false
+            isPownOn = true
+        }
+        dpiSettingMain.currentStage = Values.clamp(Values.toInt(ui_View.mouseGetCurrentDPI(), 0) - 1, -1, 7)
+    }
+
+    function run() {
+    }
+
+    function setProtectUI(interval) {
+        protectUIItem.visible = true
+        ui_View.setEnabled(false)
+        protectTimer.interval = Math.max(0, Values.toInt(interval, 0))
+        protectTimer.restart()
+    }
+
+    function setCurrentDPI(dpiValue) {
+        var stage = Values.toInt(dpiValue, 0)
+        if (stage !== 0)
+            dpiSettingMain.currentStage = stage - 1
+    }
+
+    function detectKeyboard(isDown, usbCode) {
+        msg_KB(Values.toBool(isDown, false), Values.toInt(usbCode, 0))
+    }
+
+    function detectMouse(isDown, dorvCode, x, y) {
+        msg_MS(Values.toBool(isDown, false), Values.toInt(dorvCode, 0), Values.toInt(x, 0), Values.toInt(y, 0))
+    }
+
+    // ---- Functions used by the pages ----
+
+    function controlUIEnable(isEnable) {
+        protectUIItem.visible = !isEnable
+        ui_View.setEnabled(isEnable)
+    }
+
+    function mainFocus() {
+        lodBoxMain.close()
+        dpiSettingMain.close()
+        upItem.close()
+        lightControlMain.close()
+        askMenu.visible = false
+    }
+
+    // The eleven language groups, in order; a group replaces the built-in texts it supplies.
+    function loadLanguage() {
+        function group(name) { return ui_View.getLangStrings(name, language) }
+        mainLang = Values.mergeTexts(builtInMainLang, group("main"))
+        keyMatrixMain.keyMatrixLang = Values.mergeTexts(keyMatrixMain.keyMatrixLang, group("keyMatrix"))
+        keyAssigmentMain.keyAssigmentLang = Values.mergeTexts(keyAssigmentMain.keyAssigmentLang, group("keyAssigment"))
+        dpiSettingMain.dpiSettingLang = Values.mergeTexts(dpiSettingMain.dpiSettingLang, group("dpiSetting"))
+        lightControlMain.lightControlLang = Values.mergeTexts(lightControlMain.lightControlLang, group("lightControl"))
+        macroEditorMain.macroEditorLang = Values.mergeTexts(macroEditorMain.macroEditorLang, group("macroEditor"))
+        systemSettingMain.systemSettingLang = Values.mergeTexts(systemSettingMain.systemSettingLang, group("systemSetting"))
+        gunControlMain.gunControlLang = Values.mergeTexts(gunControlMain.gunControlLang, group("gunControl"))
+        profileMain.profileLang = Values.mergeTexts(profileMain.profileLang, group("profile"))
+        _KeyCodeString.keyCodeStr = Values.mergeTexts(_KeyCodeString.builtInNames, group("keyCode"))
+        group("other")
+    }
+
+    // Sends what waits for Save, in a fixed order.
+    function saveAll() {
+        mainFocus()
+        if (!isPending)
+            return
+        controlUIEnable(false)
+        if (keyMatrixMain.isSave) {
+            keyMatrixMain.isSave = false
+            keyMatrixMain.saveData()
+        }
+        if (dpiSettingMain.isSave) {
+            dpiSettingMain.isSave = false
+            dpiSettingMain.saveData(true)
+        }
+        if (lightControlMain.isSave) {
+            lightControlMain.isSave = false
+            lightControlMain.saveData(true, 0)
+        }
+        if (lodBoxMain.isSave) {
+            lodBoxMain.isSave = false
+            lodBoxMain.send()
+        }
+        controlUIEnable(true)
+    }
+
+    // Reads the current profile into every page and sends it.
+    function sendProfile() {
+        keyMatrixMain.init(true, false)
+        lodBoxMain.init(true)
+        dpiSettingMain.init(true, false)
+        lightControlMain.init(true, false)
+        systemSettingMain.init(true, false)
+        keyMatrixMain.isSave = false
+        dpiSettingMain.isSave = false
+        lightControlMain.isSave = false
+        lodBoxMain.isSave = false
+    }
+
+    function changeProfile(index) {
+        if (index === profileNo)
+            return
+        controlUIEnable(false)
+        profileNo = index
+        ui_View.setGlobalData("mouse/profileNo", profileNo)
+        ui_View.setCurrentProfile(profileNo)
+        sendProfile()
+        controlUIEnable(true)
+    }
+
+    function factoryReset() {
+        controlUIEnable(false)
+        confirmBox.close()
+        keyMatrixMain.isSave = false
+        dpiSettingMain.isSave = false
+        lightControlMain.isSave = false
+        ui_View.resetProfile(profileNo)
+        sendProfile()
+        ui_View.mouseSetCurrentDPI(2)
+        dpiSettingMain.currentStage = 1
+        gunControlMain.resetGun()
+        lodBoxMain.isSave = false
+        controlUIEnable(true)
+    }
+
+    function openDialog(dialog) {
+        mainFocus()
+        dialog.open()
+    }
+
+    // Closing the assignment dialog with new codes: the entry changes (and waits for Save); a macro is
+    // uploaded at once to the button's slot and named in the profile.
+    function applyAssignment(index, codes, macroName) {
+        keyMatrixMain.setEntry(index, codes)
+        if (codes[0] === KeyFunctions.macroFunction && macroName !== "") {
+            macroEditorMain.sendMacro(macroName, codes[2])
+            ui_View.setData("mouseMacroKey/" + index, macroName)
+            keyMatrixMain.refreshTexts()
+        }
+    }
+
+    function openAssignment(index) {
+        mainFocus()
+        keyAssigmentMain.openFor(index, keyMatrixMain.codesOf(index))
+    }
+
+    // ---- Layout ----
+
+    Timer {
+        id: protectTimer
+        objectName: "protectTimer"
+        interval: 1000
+        onTriggered: {
+            ui_View.setEnabled(true)
+            protectUIItem.visible = false
+            if (background.powerOn) {
+                background.powerOn = false
+                panels.visible = true
+            }
+        }
+    }
+
+    KeyCodeString {
+        id: _KeyCodeString
+        objectName: "_KeyCodeString"
+    }
+
+    Environment {
+        id: background
+        objectName: "background"
+        skin: mainIten.skin
+    }
+
+    // Pressing the background closes the drop-downs; dragging it moves the window.
+    MouseArea {
+        id: dragArea
+        anchors.fill: parent
+        property point pressPoint
+        onPressed: (mouse) => {
+            pressPoint = Qt.point(mouse.x, mouse.y)
+            mainIten.emptyAreaPressed()
+            mainIten.mainFocus()
+        }
+        onPositionChanged: (mouse) => {
+            ui_Ctl.onXChanged(Math.round(mouse.x - pressPoint.x))
+            ui_Ctl.onYChanged(Math.round(mouse.y - pressPoint.y))
+        }
+    }
+
+    Item {
+        id: panels
+        objectName: "panels"
+        anchors.fill: parent
+        visible: false
+
+        Menu_Up {
+            id: upItem
+            objectName: "upItem"
+            x: 748
+            y: 12
+            z: 20
+            skin: mainIten.skin
+            profiles: profileMain.profiles
+            profileNo: mainIten.profileNo
+            onChangeProfile: (n) => mainIten.changeProfile(n)
+            onAskClicked: askMenu.visible = !askMenu.visible
+        }
+
+        KeyMatrix {
+            id: keyMatrixMain
+            objectName: "keyMatrixMain"
+            x: 20
+            y: 70
+            keyCount: mouseMain.keyCount
+            resetText: mainIten.mainLang[5]
+            keyNames: _KeyCodeString
+            assignTexts: keyAssigmentMain.keyAssigmentLang
+            gunControl: gunControlMain
+            macroEditor: macroEditorMain
+            highlighted: mouseMain.highlighted
+            onKeyHovered: (index) => mouseMain.highlighted = index
+            onOpenAssignment: (index) => mainIten.openAssignment(index)
+        }
+
+        LodBox {
+            id: lodBoxMain
+            objectName: "lodBoxMain"
+            x: 20
+            y: 470
+            z: slider.opened ? 10 : 0
+            skin: mainIten.skin
+            title: mainIten.mainLang[3]
+        }
+
+        Mouse {
+            id: mouseMain
+            objectName: "mouseMain"
+            x: 320
+            y: 64
+            skin: mainIten.skin
+            onKeyClicked: (index) => keyMatrixMain.requestAssignment(index)
+        }
+
+        DpiSetting {
+            id: dpiSettingMain
+            objectName: "dpiSettingMain"
+            x: 714
+            y: 70
+            skin: mainIten.skin
+            resetText: mainIten.mainLang[5]
+        }
+
+        LightControl {
+            id: lightControlMain
+            objectName: "lightControlMain"
+            x: 714
+            y: 360
+            resetText: mainIten.mainLang[5]
+            isColorful: mainIten.isColorful
+            is55328: mainIten.is55328
+        }
+
+        // The bottom bar.
+        Rectangle {
+            x: 0
+            y: 580
+            width: 1024
+            height: 60
+            color: "#a00a0f13"
+            Row {
+                x: 20
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 12
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: mainIten.mainLang[0]
+                    color: Style.dimColor
+                    font.family: mainIten.fontFamily
+                    font.pixelSize: mainIten.fontSize1
+                }
+                TextButton {
+                    objectName: "macroEditorButton"
+                    text: mainIten.mainLang[1]
+                    onClicked: mainIten.openDialog(macroEditorMain)
+                }
+                TextButton {
+                    objectName: "gunEditorButton"
+                    visible: false
+                    text: mainIten.mainLang[2]
+                    onClicked: mainIten.openDialog(gunControlMain)
+                }
+                TextButton {
+                    objectName: "systemSettingButton"
+                    text: mainIten.mainLang[9]
+                    onClicked: mainIten.openDialog(systemSettingMain)
+                }
+            }
+            Row {
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 12
+                TextButton {
+                    objectName: "configButton"
+                    text: mainIten.mainLang[4]
+                    onClicked: mainIten.openDialog(profileMain)
+                }
+                TextButton {
+                    objectName: "resetButton"
+                    text: mainIten.mainLang[5]
+                    onClicked: {
+                        mainIten.mainFocus()
+                        confirmBox.open()
+                    }
+                }
+                TextButton {
+                    objectName: "saveButton"
+                    width: 110
+                    text: mainIten.mainLang[10]
+                    accent: mainIten.isPending ? Style.pendingColor : "transparent"
+                    onClicked: mainIten.saveAll()
+                }
+            }
+        }
+    }
+
+    // The ask menu under the ask button: the maker's web page, and the version.
+    Rectangle {
+        id: askMenu
+        objectName: "askMenu"
+        visible: false
+        x: 810
+        y: 42
+        z: 30
+        width: 200
+        height: 60
+        color: "#10171d"
+        border.color: Style.colorOrange
+        Column {
+            anchors.fill: parent
+            anchors.margins: 1
+            Repeater {
+                model: [mainIten.url, "verison:1.0"]
+                Rectangle {
+                    required property int index
+                    required property var modelData
+                    width: 198
+                    height: 29
+                    color: askArea.containsMouse ? Style.colorGray2 : "transparent"
+                    Text {
+                        x: 10
+                        width: parent.width - 20
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: modelData
+                        elide: Text.ElideRight
+                        color: Style.fontColor
+                        font.family: mainIten.fontFamily
+                        font.pixelSize: mainIten.fontSize1
+                    }
+                    MouseArea {
+                        id: askArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            askMenu.visible = false
+                            if (index === 0)
+                                Qt.openUrlExternally(mainIten.url)
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // The mask behind the dialogs: a press drops the dialogs' focus, a drag moves the window.
+    Rectangle {
+        id: mask
+        objectName: "mask"
+        anchors.fill: parent
+        z: 40
+        visible: mainIten.dialogOpen
+        color: Style.maskColor
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            property point pressPoint
+            onPressed: (mouse) => {
+                pressPoint = Qt.point(mouse.x, mouse.y)
+                keyAssigmentMain.dropFocus()
+                systemSettingMain.dropFocus()
+                macroEditorMain.dropFocus()
+                profileMain.dropFocus()
+                gunControlMain.dropFocus()
+            }
+            onPositionChanged: (mouse) => {
+                if (!pressed)
+                    return
+                ui_Ctl.onXChanged(Math.round(mouse.x - pressPoint.x))
+                ui_Ctl.onYChanged(Math.round(mouse.y - pressPoint.y))
+            }
+        }
+    }
+
+    KeyAssigment {
+        id: keyAssigmentMain
+        objectName: "keyAssigmentMain"
+        z: 50
+        okText: mainIten.mainLang[8]
+        cancelText: mainIten.mainLang[7]
+        isGun: mainIten.isGun
+        keyNames: _KeyCodeString
+        macroNames: macroEditorMain.macroNames
+        onAssigned: (index, codes, macroName) => mainIten.applyAssignment(index, codes, macroName)
+        onOpenMacroEditor: macroEditorMain.open()
+    }
+
+    SystemSetting {
+        id: systemSettingMain
+        objectName: "systemSettingMain"
+        z: 50
+        skin: mainIten.skin
+        resetText: mainIten.mainLang[5]
+        okText: mainIten.mainLang[8]
+    }
+
+    MacroEditor {
+        id: macroEditorMain
+        objectName: "macroEditorMain"
+        z: 51
+        keyNames: _KeyCodeString
+    }
+
+    Profile {
+        id: profileMain
+        objectName: "profileMain"
+        z: 50
+    }
+
+    GunControl {
+        id: gunControlMain
+        objectName: "gunControlMain"
+        z: 50
+    }
+
+    // The factory reset asks first; the box can be dragged inside the window.
+    DialogFrame {
+        id: confirmBox
+        objectName: "confirmBox"
+        z: 60
+        width: 360
+        height: 170
+        draggable: true
+        title: mainIten.mainLang[6]
+        onCloseRequested: close()
+        Text {
+            x: 20
+            y: 24
+            width: parent.width - 40
+            wrapMode: Text.WordWrap
+            text: mainIten.mainLang[6] + "?"
+            color: Style.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontSize2
+        }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 16
+            spacing: 10
+            TextButton {
+                objectName: "cancelButton"
+                text: mainIten.mainLang[7]
+                onClicked: confirmBox.close()
+            }
+            TextButton {
+                objectName: "okButton"
+                text: mainIten.mainLang[8]
+                onClicked: mainIten.factoryReset()
+            }
+        }
+    }
+
+    BusyIndicator {
+        id: protectUIItem
+        objectName: "protectUIItem"
+        z: 100
+    }
+}

@@ -1,0 +1,96 @@
+// The runner of the QML tests: one executable, run once per tst_*.qml file (-input <file>).
+//
+// The tests run against the recording stand-ins of ui_View, hid and ui_Ctl, published together with the
+// call log as "recorder" and the stand-in view as "standIn". With ZEPHRA_QML_TARGET=view they run against
+// the real view instead (in a scratch copy of modules/, with the virtual mouse as the device library);
+// "recorder" and "standIn" are then null and the tests that read them skip.
+
+#include "call_log.h"
+#include "hid_thread.h"
+#include "my_quick_view.h"
+#include "recording_device.h"
+#include "recording_view.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+#include <memory>
+
+namespace {
+
+// Copies the modules/ folder beside the executable into `target`.
+bool copyModules(const QString &target)
+{
+    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/modules");
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString copy = target + QStringLiteral("/modules/") + QDir(source).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(copy).absolutePath());
+        if (!QFile::copy(file, copy))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        QQmlContext *context = engine->rootContext();
+        const bool realView = qEnvironmentVariable("ZEPHRA_QML_TARGET") == QStringLiteral("view");
+        context->setContextProperty(QStringLiteral("testTarget"),
+                                    realView ? QStringLiteral("view") : QStringLiteral("standin"));
+        control = std::make_unique<RecordingControl>(&log);
+        if (realView) {
+            scratch = std::make_unique<QTemporaryDir>();
+            if (!scratch->isValid() || !copyModules(scratch->path()) || !QDir::setCurrent(scratch->path()))
+                qFatal("cannot prepare a scratch modules folder");
+            device = std::make_unique<Hid_Thread>();
+            view = std::make_unique<myQQuickView>();
+            view->hidThread = device.get();
+            context->setContextProperty(QStringLiteral("ui_View"), view.get());
+            context->setContextProperty(QStringLiteral("hid"), device.get());
+            context->setContextProperty(QStringLiteral("recorder"), nullptr);
+            context->setContextProperty(QStringLiteral("standIn"), nullptr);
+        } else {
+            standIn = std::make_unique<RecordingView>(&log);
+            hidStandIn = std::make_unique<RecordingHid>(&log);
+            context->setContextProperty(QStringLiteral("ui_View"), standIn.get());
+            context->setContextProperty(QStringLiteral("hid"), hidStandIn.get());
+            context->setContextProperty(QStringLiteral("recorder"), &log);
+            context->setContextProperty(QStringLiteral("standIn"), standIn.get());
+        }
+        context->setContextProperty(QStringLiteral("ui_Ctl"), control.get());
+    }
+
+private:
+    CallLog log;
+    std::unique_ptr<RecordingView> standIn;
+    std::unique_ptr<RecordingHid> hidStandIn;
+    std::unique_ptr<RecordingControl> control;
+    std::unique_ptr<QTemporaryDir> scratch;
+    std::unique_ptr<Hid_Thread> device;
+    std::unique_ptr<myQQuickView> view;
+};
+
+int main(int argc, char **argv)
+{
+    // The real view is a widget: the application object must exist before the test harness makes one.
+    QApplication app(argc, argv);
+    Setup setup;
+    return quick_test_main_with_setup(argc, argv, "zephra_qml", QUICK_TEST_SOURCE_DIR, &setup);
+}
+
+#include "qml_test_main.moc"

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickItemGrabResult>
 #include <QQuickView>
 #include <QTimer>
 
@@ -61,10 +62,19 @@ QQuickItem *child(QQuickItem *root, const char *name)
     return root->findChild<QQuickItem *>(QLatin1String(name));
 }
 
+// Renders the whole root item into an image (a full render, unlike a grab of the window, which the
+// software renderer may leave partly stale) and saves it.
 bool shoot(QQuickView &window, const QString &file)
 {
     wait(300);
-    const QImage image = window.grabWindow();
+    QSharedPointer<QQuickItemGrabResult> result = window.rootObject()->grabToImage();
+    if (!result)
+        return false;
+    QEventLoop loop;
+    QObject::connect(result.data(), &QQuickItemGrabResult::ready, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const QImage image = result->image();
     if (image.isNull() || !image.save(file)) {
         std::fprintf(stderr, "cannot save %s\n", qPrintable(file));
         return false;
@@ -77,7 +87,8 @@ bool shoot(QQuickView &window, const QString &file)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QUICK_BACKEND", "software");
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(countWarnings);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("qml-preview");
@@ -102,6 +113,9 @@ int main(int argc, char **argv)
 
     bool ok = QMetaObject::invokeMethod(root, "initUI");
     wait(1300);
+    // The pointer over button 2: its entry and its place on the picture light up.
+    if (QQuickItem *picture = child(root, "mouseMain"))
+        picture->setProperty("highlighted", 1);
     ok = ok && shoot(window, out + QStringLiteral("/main.png"));
 
     QQuickItem *assign = child(root, "keyAssigmentMain");

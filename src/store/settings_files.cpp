@@ -37,8 +37,10 @@ bool copyFileOver(const QString &source, const QString &target)
     const QFileInfo before(target);
     const QDateTime previous = before.exists() ? before.lastModified() : QDateTime();
 
+    // Unbuffered, so that every failed write is seen here: a write buffer flushed only at commit would let
+    // a full disk pass unnoticed and a truncated copy replace the target.
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         qDebug() << "cannot write" << target;
         return false;
     }

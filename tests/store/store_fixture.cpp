@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 
-StoreFixture::StoreFixture()
+#include <unistd.h>
+
+StoreFixture::StoreFixture(std::initializer_list<std::pair<QString, QByteArray>> files)
 {
     QDirIterator it(QStringLiteral(ZEPHRA_DATA_DIR), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -16,6 +19,8 @@ StoreFixture::StoreFixture()
         if (!QFile::copy(source, target))
             qFatal("cannot copy %s", qPrintable(source));
     }
+    for (const auto &[relative, bytes] : files)
+        write(relative, bytes);
     previousDir = QDir::currentPath();
     QDir::setCurrent(dir.path());
     built = std::make_unique<myQQuickView>();
@@ -51,6 +56,26 @@ void StoreFixture::write(const QString &relative, const QByteArray &bytes) const
 bool StoreFixture::exists(const QString &relative) const
 {
     return QFile::exists(path(relative));
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &path)
+    : path(path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+    if (geteuid() == 0)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path});
+    QFile probe(path + QStringLiteral("/probe"));
+    readOnly = !probe.open(QIODevice::WriteOnly);
+    if (!readOnly)
+        probe.remove();
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (geteuid() == 0)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                    QFile::ExeGroup);
 }
 
 QByteArray fixture(const QString &name)

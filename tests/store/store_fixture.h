@@ -9,12 +9,15 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class StoreFixture
 {
 public:
-    StoreFixture();
+    // `files` (path relative to the folder, content) replace shipped ones before the view is built.
+    explicit StoreFixture(std::initializer_list<std::pair<QString, QByteArray>> files = {});
     ~StoreFixture();
 
     myQQuickView &view() { return *built; }
@@ -31,6 +34,20 @@ private:
     QTemporaryDir dir;
     QString previousDir;
     std::unique_ptr<myQQuickView> built;
+};
+
+// Makes a folder read-only while it lives (for root as well, with the immutable attribute); ok() tells
+// whether it worked on this machine.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path);
+    ~ReadOnlyFolder();
+    bool ok() const { return readOnly; }
+
+private:
+    QString path;
+    bool readOnly = false;
 };
 
 // The fixture files of the tests (tests/store/fixtures).

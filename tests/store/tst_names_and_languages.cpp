@@ -1,0 +1,90 @@
+// Name lists in name.bin and the language strings of the i18n files.
+
+#include "dpi_switch_texts.h"
+#include "store_fixture.h"
+
+#include <QTest>
+
+class TestNamesAndLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nameLists()
+    {
+        StoreFixture store;
+        myQQuickView &view = store.view();
+        QCOMPARE(view.updataNameList(0, {"Macro_0"}), QVariant(true));
+        QCOMPARE(view.getNameList(0), QVariantList({"Macro_0", "loaderfennic"}));  // readers drop the sentinel
+        QVERIFY(store.read("modules/setting/name.bin").contains("macroName=Macro_0, loaderfennic\n"));
+
+        const QStringList odd{"a,b", "c=d", "e;f", " g ", "宏"};
+        view.updataNameList(2, odd);
+        view.updataNameList(1, {"M416", "AKM"});
+        QCOMPARE(view.getNameList(1), QVariantList({"M416", "AKM"}));
+        QVariantList expected;
+        for (const QString &name : odd)
+            expected.append(name);
+        QCOMPARE(view.getNameList(2), expected);
+
+        view.updataNameList(0, {});
+        QVERIFY(!store.read("modules/setting/name.bin").contains("macroName"));
+        QCOMPARE(view.getNameList(0), QVariantList());
+
+        QCOMPARE(view.updataNameList(7, {"x", "y"}), QVariant(true));
+        QCOMPARE(view.updataNameList("profile", {"x", "y"}), QVariant(true));  // no list, not list 0
+        QCOMPARE(view.getNameList(7), QVariantList());
+        QCOMPARE(view.getNameList(0), QVariantList());
+        QVERIFY(!store.read("modules/setting/name.bin").contains("x, y"));
+    }
+
+    void nameListsOfAnOlderFile()
+    {
+        StoreFixture store;
+        store.write("modules/setting/name.bin", fixture("name_qt4.bin"));
+        myQQuickView &view = store.view();
+        QCOMPARE(view.getNameList(0), QVariantList({"Macro_0", "loaderfennic"}));
+        QCOMPARE(view.getNameList(2), QVariantList({"Standard0", "a, b1", "x=y2", QString::fromUtf8("宏_3")}));
+        QCOMPARE(view.getNameList(1), QVariantList());  // one name without the sentinel: a plain text
+        QCOMPARE(view.getNameList(3), QVariantList());  // an empty list
+    }
+
+    void languageGroups()
+    {
+        StoreFixture store;
+        store.write("modules/i18n/Test.ini", fixture("language.ini"));
+        myQQuickView &view = store.view();
+        QCOMPARE(view.getLangStrings("main", "Test"),
+                 QStringList({QString::fromUtf8("编辑"), "Key ", "a, b, c", "x;y", "back\\slash"}));
+        QCOMPARE(view.getLangStrings("short", "Test"), QStringList({"zero", "", ""}));
+        QCOMPARE(view.getLangStrings("noTotal", "Test"), QStringList());
+        QCOMPARE(view.getLangStrings("huge", "Test").size(), 4096);
+        QCOMPARE(view.getLangStrings("main", "Klingon"), QStringList());
+        QCOMPARE(view.getLangStrings("main", "../setting/apConfig"), QStringList());
+        QCOMPARE(view.getLangStrings("main", "English").first(), QString("Editor"));
+    }
+
+    void dpiSwitchTextsFollowTheOtherGroup()
+    {
+        StoreFixture store;
+        store.write("modules/i18n/Few.ini", "[other]\ntotal=3\n0=one\n1=two\n2=three\n");
+        myQQuickView &view = store.view();
+        const QStringList before = dpiSwitchTexts;
+        view.getLangStrings("main", "ChineseSimplified");
+        QCOMPARE(dpiSwitchTexts, before);  // only "other" changes them
+
+        view.getLangStrings("other", "Few");
+        QCOMPARE(dpiSwitchTexts, QStringList({"one", "two", "three", "DPI Switch to", "DPI Switch to",
+                                              "DPI Switch to", "DPI Switch to", "DPI Switch to"}));
+        view.getLangStrings("other", "Missing");
+        QCOMPARE(dpiSwitchTexts.size(), 8);
+        QCOMPARE(dpiSwitchTexts.at(2), QString("three"));
+
+        view.getLangStrings("other", "ChineseSimplified");
+        QCOMPARE(dpiSwitchTexts, QStringList(8, QString::fromUtf8("DPI切换到")));
+        dpiSwitchTexts = before;
+    }
+};
+
+QTEST_MAIN(TestNamesAndLanguages)
+#include "tst_names_and_languages.moc"

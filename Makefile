@@ -2,17 +2,20 @@
 #   make run            build and start the program with the virtual mouse
 #   make test           build and run every test (what CI runs first)
 #   make test-sanitize  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make test-thread    the device tests with threads built with ThreadSanitizer
 #   make bench          build and run the benchmarks ("bench: <name> <value> <unit>" lines)
 
 SHELL := /bin/bash
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+THREAD_BUILD ?= build-thread
+THREAD_TESTS := tst_listener tst_transport tst_commands
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-declarative-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev xvfb xdotool
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run test test-sanitize test-thread bench clean
 
 all: build
 
@@ -47,8 +50,15 @@ test-sanitize: deps
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+test-thread: deps
+	cmake -S . -B $(THREAD_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEPHRA_SANITIZE=thread
+	cmake --build $(THREAD_BUILD) -j $(JOBS) --target $(THREAD_TESTS)
+	cd $(THREAD_BUILD) && for t in $(THREAD_TESTS); do \
+	  TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/sanitizers/tsan.supp" QT_QPA_PLATFORM=offscreen ./$$t || exit 1; \
+	done
+
 bench: build
 	@cd $(BUILD) && for b in ./bench_*; do $$b || exit 1; done
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(THREAD_BUILD)

@@ -123,6 +123,14 @@ void pushDpiSwitch(int device, uint8_t stage)
         pushInput(device, listen, {0x06, 0x07, 0x00, stage});
 }
 
+int pressDpiButton(int device, int stages)
+{
+    const int current = state(device).currentDpiStage;
+    const int next = stages > 0 ? current % stages + 1 : 1;
+    pushDpiSwitch(device, uint8_t(next));
+    return next;
+}
+
 void limitDownloadReports(int device, int reports)
 {
     Sim &s = sim();

@@ -93,6 +93,9 @@ void setProfileBlock(int device, int profile, const Bytes &block);
 // Input reports: a DPI switch on the listener interface (06 07 00 v), or any bytes on any interface.
 void pushDpiSwitch(int device, uint8_t stage);
 void pushInput(int device, int interfaceNumber, const Bytes &report);
+// The DPI button on the mouse: the next of `stages` stages (after the last, the first), reported on the
+// listener interface. Returns the new stage.
+int pressDpiButton(int device, int stages = 4);
 // A 560 device that answers a profile download with only this many input reports (then nothing).
 void limitDownloadReports(int device, int reports);
 

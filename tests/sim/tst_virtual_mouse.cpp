@@ -272,6 +272,11 @@ private slots:
         pusher.join();
         QCOMPARE(fixture::bytes(buf, 4), QByteArray::fromHex("06070003"));
         QCOMPARE(state(id).currentDpiStage, uint8_t(3));
+        QCOMPARE(pressDpiButton(id, 4), 4);
+        QCOMPARE(pressDpiButton(id, 4), 1);
+        QCOMPARE(hid_read_timeout(listen, buf, sizeof buf, 0), 4);
+        QCOMPARE(hid_read_timeout(listen, buf, sizeof buf, 0), 4);
+        QCOMPARE(fixture::bytes(buf, 4), QByteArray::fromHex("06070001"));
 
         QElapsedTimer clock;
         clock.start();

@@ -2,11 +2,21 @@
 // A transport wired to one virtual device: the simulator is reset, a recording sleeper drives the virtual
 // clock, and the transport's device list holds the device's entry at index 0 (selected).
 
+#include "device_traits.h"
 #include "hid_thread.h"
 #include "recording_sleeper.h"
 #include "sim_fixture.h"
 
 #include <memory>
+
+// The owner's answers about the device, set by each test.
+struct FakeTraits final : DeviceTraits
+{
+    QString type;
+    bool gun = false;
+    QString icType() const override { return type; }
+    bool isGun() const override { return gun; }
+};
 
 struct SimReset
 {
@@ -20,6 +30,8 @@ struct Rig
         , device(vmouse::addDevice(deviceSpec))
     {
         hid.setSleeper(&sleeper);
+        traits.type = spec.family == vmouse::Family::F560 ? QStringLiteral("560") : QStringLiteral("553");
+        hid.setTraits(&traits);
         hid.deviceList = {fixture::entryFor(device, spec)};
         hid.currentDeviceIndex = 0;
         // As a handshake with the entry would have left it.
@@ -34,6 +46,7 @@ struct Rig
     RecordingSleeper sleeper;
     vmouse::DeviceSpec spec;
     int device;
+    FakeTraits traits;
     Hid_Thread hid;
 };
 

@@ -400,7 +400,7 @@ Item {
                     onClicked: mainIten.openDialog(profileMain)
                 }
                 TextButton {
-                    objectName: "resetButton"
+                    objectName: "factoryResetButton"
                     text: mainIten.mainLang[5]
                     onClicked: {
                         mainIten.mainFocus()

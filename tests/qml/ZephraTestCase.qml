@@ -8,6 +8,7 @@ TestCase {
     id: base
 
     when: windowShown
+    visible: true
     width: 1024
     height: 640
 
@@ -36,10 +37,13 @@ TestCase {
         return root
     }
 
-    // Creates the root item, runs the first initUI and forgets the calls it made.
+    // Creates the root item, runs the first initUI, lets the busy guard end early and forgets the calls
+    // made so far.
     function startUp(configure) {
         createMain(configure)
         root.initUI()
+        findChild(root, "protectTimer").interval = 1
+        tryCompare(findChild(root, "protectUIItem"), "visible", false, 3000)
         if (onStandIn)
             recorder.clear()
         return root

@@ -78,11 +78,13 @@ ZephraTestCase {
         startUp(function () { standIn.setCurrentDpiAnswer(2) })
         compare(page("dpiSettingMain").currentStage, 1)
         standIn.setCurrentDpiAnswer(4)
-        root.mainLang = ["x"]
+        var texts = root.mainLang.slice()
+        texts[0] = "x"
+        root.mainLang = texts
         root.initUI()
         compare(deviceCalls(), ["mouseGetCurrentDPI"])
         compare(page("dpiSettingMain").currentStage, 3)
-        compare(root.mainLang, ["x"])
+        compare(root.mainLang[0], "x")
         compare(standIn.enabled, false)
         tryCompare(standIn, "enabled", true, 3000)
     }
@@ -117,7 +119,7 @@ ZephraTestCase {
         compare(spy.signalArguments[0][1], 30)
         var mouseSpy = createTemporaryObject(signalSpyComponent, this, { target: root, signalName: "msg_MS" })
         root.detectMouse(true, 240, 100, 200)
-        compare(mouseSpy.signalArguments[0], [true, 240, 100, 200])
+        compare(Array.prototype.slice.call(mouseSpy.signalArguments[0]), [true, 240, 100, 200])
     }
 
     Component {

@@ -2,6 +2,8 @@
 
 #include "recording_view.h"
 
+#include <QJSValue>
+
 RecordingView::RecordingView(CallLog *log, QObject *parent)
     : QObject(parent), log(log)
 {
@@ -24,10 +26,15 @@ void RecordingView::reset()
     guns.clear();
 }
 
+QVariant RecordingView::plain(const QVariant &value)
+{
+    return value.metaType() == QMetaType::fromType<QJSValue>() ? value.value<QJSValue>().toVariant() : value;
+}
+
 void RecordingView::setProfileValue(int profile, const QString &key, const QVariant &value)
 {
     if (profile >= 0 && profile < profiles.size())
-        profiles[profile].insert(key, value);
+        profiles[profile].insert(key, plain(value));
 }
 
 QVariant RecordingView::profileValue(int profile, const QString &key) const
@@ -318,14 +325,14 @@ QVariantList RecordingView::getDataList(QVariant key, bool isRecovery)
 
 void RecordingView::setData(QVariant key, QVariant data)
 {
-    record(QStringLiteral("setData"), {key, data});
-    current().insert(key.toString(), data);
+    record(QStringLiteral("setData"), {key, plain(data)});
+    current().insert(key.toString(), plain(data));
 }
 
 void RecordingView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    record(QStringLiteral("setGlobalData"), {key, tmpdata});
-    globals.insert(key.toString(), tmpdata);
+    record(QStringLiteral("setGlobalData"), {key, plain(tmpdata)});
+    globals.insert(key.toString(), plain(tmpdata));
 }
 
 void RecordingView::setDataList(QVariant key, QVariantList datalist)

@@ -26,12 +26,15 @@ public:
 
     // Test set-up: forget every value and call, and start enabled on profile 0.
     Q_INVOKABLE void reset();
-    Q_INVOKABLE void setGlobal(const QString &key, const QVariant &value) { globals.insert(key, value); }
+    Q_INVOKABLE void setGlobal(const QString &key, const QVariant &value) { globals.insert(key, plain(value)); }
     Q_INVOKABLE void setProfileValue(int profile, const QString &key, const QVariant &value);
     Q_INVOKABLE QVariant profileValue(int profile, const QString &key) const;
-    Q_INVOKABLE void setDefault(const QString &key, const QVariant &value) { defaults.insert(key, value); }
+    Q_INVOKABLE void setDefault(const QString &key, const QVariant &value) { defaults.insert(key, plain(value)); }
     Q_INVOKABLE void setLang(const QString &group, const QStringList &texts) { lang.insert(group, texts); }
     Q_INVOKABLE void setNameList(int type, const QVariantList &names) { nameLists.insert(type, names); }
+
+    // A value as QML handed it over, with script arrays and objects turned into plain lists and maps.
+    static QVariant plain(const QVariant &value);
     Q_INVOKABLE void setMacro(const QString &name, const QStringList &stored) { macros.insert(name, stored); }
     Q_INVOKABLE void setGunRecord(int index, const QVariantList &record) { guns.insert(index, record); }
     Q_INVOKABLE void setCurrentDpiAnswer(int stage) { currentDpiAnswer = stage; }

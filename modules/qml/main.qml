@@ -419,51 +419,13 @@ Item {
     }
 
     // The ask menu under the ask button: the maker's web page, and the version.
-    Rectangle {
+    AskMenu {
         id: askMenu
         objectName: "askMenu"
-        visible: false
         x: 810
         y: 42
         z: 30
-        width: 200
-        height: 60
-        color: "#10171d"
-        border.color: Style.colorOrange
-        Column {
-            anchors.fill: parent
-            anchors.margins: 1
-            Repeater {
-                model: [mainIten.url, "verison:1.0"]
-                Rectangle {
-                    required property int index
-                    required property var modelData
-                    width: 198
-                    height: 29
-                    color: askArea.containsMouse ? Style.colorGray2 : "transparent"
-                    Text {
-                        x: 10
-                        width: parent.width - 20
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: modelData
-                        elide: Text.ElideRight
-                        color: Style.fontColor
-                        font.family: mainIten.fontFamily
-                        font.pixelSize: mainIten.fontSize1
-                    }
-                    MouseArea {
-                        id: askArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onClicked: {
-                            askMenu.visible = false
-                            if (index === 0)
-                                Qt.openUrlExternally(mainIten.url)
-                        }
-                    }
-                }
-            }
-        }
+        url: mainIten.url
     }
 
     // The mask behind the dialogs: a press drops the dialogs' focus, a drag moves the window.
@@ -537,42 +499,14 @@ Item {
     }
 
     // The factory reset asks first; the box can be dragged inside the window.
-    DialogFrame {
+    ConfirmBox {
         id: confirmBox
         objectName: "confirmBox"
         z: 60
-        width: 360
-        height: 170
-        draggable: true
-        title: mainIten.mainLang[6]
-        onCloseRequested: close()
-        Text {
-            x: 20
-            y: 24
-            width: parent.width - 40
-            wrapMode: Text.WordWrap
-            text: mainIten.mainLang[6] + "?"
-            color: Style.fontColor
-            font.family: mainIten.fontFamily
-            font.pixelSize: mainIten.fontSize2
-        }
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 16
-            spacing: 10
-            TextButton {
-                objectName: "cancelButton"
-                text: mainIten.mainLang[7]
-                onClicked: confirmBox.close()
-            }
-            TextButton {
-                objectName: "okButton"
-                text: mainIten.mainLang[8]
-                onClicked: mainIten.factoryReset()
-            }
-        }
+        text: mainIten.mainLang[6]
+        okText: mainIten.mainLang[8]
+        cancelText: mainIten.mainLang[7]
+        onAccepted: mainIten.factoryReset()
     }
 
     BusyIndicator {

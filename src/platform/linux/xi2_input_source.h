@@ -7,6 +7,9 @@
 // Each raw key event (X keycode - 8 = evdev code) becomes PC hook data and goes to
 // InputCapture::keyboardEvent; pointer buttons 1, 3 and 2 go to InputCapture::mouseEvent with the
 // pointer's screen position. Wayland and X servers without XInput 2.1 offer no such events.
+//
+// The selection belongs to the application's X connection, so there is one such source per process: the
+// one InputCapture the entry point makes.
 
 #include "input_source.h"
 #include "linux_input_codes.h"

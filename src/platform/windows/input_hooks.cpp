@@ -21,7 +21,7 @@ HHOOK keyboardHook = nullptr;
 HHOOK mouseHook = nullptr;
 InputCapture *hookOwner = nullptr;
 
-LRESULT CALLBACK keyboardProcedure(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK lowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (hookOwner && lParam) {
         const auto *data = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
@@ -35,13 +35,25 @@ LRESULT CALLBACK keyboardProcedure(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(keyboardHook, code, wParam, lParam);
 }
 
-LRESULT CALLBACK mouseProcedure(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK lowLevelMouseProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (hookOwner && lParam) {
         const auto *data = reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam);
         hookOwner->mouseEvent(uint32_t(wParam), int(data->pt.x), int(data->pt.y));
     }
     return CallNextHookEx(mouseHook, code, wParam, lParam);
+}
+
+// Removes whichever hooks the process holds and forgets where they reported.
+void unhookAll()
+{
+    if (keyboardHook)
+        UnhookWindowsHookEx(keyboardHook);
+    if (mouseHook)
+        UnhookWindowsHookEx(mouseHook);
+    keyboardHook = nullptr;
+    mouseHook = nullptr;
+    hookOwner = nullptr;
 }
 
 // Hands every WM_COPYDATA that reaches one of the application's windows to InputCapture. A message is
@@ -95,33 +107,28 @@ WindowsHookSource::~WindowsHookSource()
 
 bool WindowsHookSource::install(QString &reason)
 {
-    if (keyboardHook || mouseHook)
-        remove();
+    // One pair of hooks per process: a capture that installs takes them over from any earlier one.
+    unhookAll();
 
     // Thread 0: the input of the whole desktop, not only of this program's windows.
     const HINSTANCE module = GetModuleHandleW(nullptr);
     hookOwner = &capture;
-    keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardProcedure, module, 0);
-    mouseHook = SetWindowsHookExW(WH_MOUSE_LL, mouseProcedure, module, 0);
+    keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, lowLevelKeyboardProc, module, 0);
+    mouseHook = SetWindowsHookExW(WH_MOUSE_LL, lowLevelMouseProc, module, 0);
     if (keyboardHook && mouseHook)
         return true;
 
     const DWORD error = GetLastError();
-    remove();  // also the one hook that may have been installed
+    unhookAll();  // also the one hook that may have been installed
     reason = QStringLiteral("Windows refused the low-level input hooks (error %1)").arg(error);
     return false;
 }
 
 void WindowsHookSource::remove()
 {
-    if (keyboardHook)
-        UnhookWindowsHookEx(keyboardHook);
-    if (mouseHook)
-        UnhookWindowsHookEx(mouseHook);
-    keyboardHook = nullptr;
-    mouseHook = nullptr;
+    // The handles are cleared with the hooks, so a second removal never unhooks a reused handle.
     if (hookOwner == &capture)
-        hookOwner = nullptr;
+        unhookAll();
 }
 
 bool WindowsHookSource::installed() const

@@ -1,0 +1,31 @@
+#pragma once
+// The copy-data channel on Linux: other programs of the session call the method Send(dwData, bytes) on
+// the session bus (service org.orvante.ZephraConfig, object /CopyData, interface
+// org.orvante.ZephraConfig.CopyData). The message is handed to the input capture's copy-data callback,
+// exactly like the Windows message; the answer is 1 when it was handled.
+
+#include <QByteArray>
+#include <QObject>
+
+class InputCapture;
+
+class CopyDataBus : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.orvante.ZephraConfig.CopyData")
+
+public:
+    static constexpr const char *kService = "org.orvante.ZephraConfig";
+    static constexpr const char *kPath = "/CopyData";
+
+    explicit CopyDataBus(InputCapture *capture, QObject *parent = nullptr);
+    bool isRegistered() const { return registered; }
+
+public slots:
+    // The bytes as sent; dwData as an unsigned number.
+    int Send(qulonglong dwData, const QByteArray &data);
+
+private:
+    InputCapture *capture;
+    bool registered = false;
+};

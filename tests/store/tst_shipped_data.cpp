@@ -60,7 +60,6 @@ private slots:
                 QVERIFY2(text.metaType().id() == QMetaType::QString, qPrintable(prefix + QString::number(i)));
             }
         }
-        QCOMPARE(language.value("main/total").toInt(), 15);
         QVERIFY(!language.value("main/0").toString().isEmpty() && language.value("main/11").toString().isEmpty());
         // Key names are the same in every language: macros store them.
         const QStringList expected{"A", "Z", "1", "0", "Enter", "\\", "\\", ";", ",", "=", QString::fromUtf8("►"),

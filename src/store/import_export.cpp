@@ -17,7 +17,6 @@ namespace {
 const char *const kMacroFilter = "Macro(*.mc)";
 const char *const kProfileFilter = "Profile(*.pf)";
 
-
 }  // namespace
 
 void myQQuickView::saveMacroFile(QVariant macroFileName)

@@ -22,7 +22,6 @@ constexpr int kMaxMacroActions = 10000;
 // Assignment function 4 binds a macro (the third number names the macro slot).
 constexpr int kMacroFunction = 4;
 
-
 }  // namespace
 
 QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)

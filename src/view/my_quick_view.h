@@ -134,4 +134,10 @@ private:
     // null and keeps the old object and file when the copy fails.
     QSettings *replaceSettingsFile(QSettings *settings, const QString &source);
     bool replaceProfileFile(int profile, const QString &source);
+
+    // Bridge
+    // The system's pointer settings, made on first use unless set before (setPointerSettings).
+    std::shared_ptr<class PointerSettings> pointerSettings;
+    friend void setPointerSettings(myQQuickView &view, std::shared_ptr<PointerSettings> settings);
+    PointerSettings &systemPointer();
 };

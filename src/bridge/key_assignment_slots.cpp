@@ -1,0 +1,111 @@
+// The button-assignment slots of the view: store a set of assignments and send it as key matrices,
+// restore the gun matrices, switch the active matrix, read one button's stored assignment.
+
+#include "bridge_support.h"
+#include "bridge_values.h"
+#include "hid_thread.h"
+#include "key_matrix.h"
+#include "my_quick_view.h"
+#include "profile_block.h"
+
+#include <QDebug>
+
+using keymatrix::Matrix;
+
+namespace {
+
+QString assignmentKey(int button)
+{
+    return QStringLiteral("mouseKeyMatrix/%1").arg(button);
+}
+
+Matrix assignmentBytes(const QVariantList &src64)
+{
+    const std::vector<uchar> bytes = bridge::lowBytes(src64, keymatrix::kMatrixBytes);
+    Matrix matrix{};
+    std::copy(bytes.begin(), bytes.end(), matrix.begin());
+    return matrix;
+}
+
+void sendMatrix(Hid_Thread &hid, CommandFamily family, Matrix &matrix, uchar number)
+{
+    if (family == CommandFamily::F560)
+        hid.hid560_0DH_SetKeyMatrix(matrix.data(), number);
+    else
+        hid.hid553_12H_SetKeyMatrix(matrix.data(), number);
+}
+
+}  // namespace
+
+void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVariantList otherParam)
+{
+    // The profile keeps the assignments as the interface gave them, whether or not they are sent.
+    if (src64.size() < keymatrix::kMatrixBytes)
+        qDebug() << "mouseSetKeyMatrix: only" << src64.size() << "of 64 numbers; the missing ones count as 0";
+    for (int button = 0; button < keymatrix::kSlots; ++button) {
+        QVariantList assignment;
+        for (int i = button * keymatrix::kEntryBytes; i < (button + 1) * keymatrix::kEntryBytes; ++i)
+            assignment.append(i < src64.size() ? src64.at(i) : QVariant(0));
+        setDataList(assignmentKey(button), assignment);
+    }
+    if (!isSendData)
+        return;
+    Hid_Thread *hid = bridge::device(*this, "mouseSetKeyMatrix");
+    if (!hid)
+        return;
+
+    const CommandFamily family = bridge::family(*this);
+    Matrix primary = keymatrix::primaryMatrix(assignmentBytes(src64), family);
+    if (!keymatrix::hasGun(primary)) {
+        sendMatrix(*hid, family, primary, 1);
+        return;
+    }
+
+    if (otherParam.size() < 3)
+        qDebug() << "mouseSetKeyMatrix: only" << otherParam.size() << "of 3 fire periods; the missing ones count as 0";
+    const std::vector<uchar> periods = bridge::lowBytes(otherParam, 3);
+    keymatrix::GunMatrices upload =
+        keymatrix::gunMatrices(primary, bridge::defaultKeyMatrix(*this), {periods[0], periods[1], periods[2]}, family);
+
+    if (family == CommandFamily::F560) {
+        if (upload.gunMode)
+            profileBlocks[0][block::GunMode] = *upload.gunMode;
+        bridge::sendBlocks(*this, *hid, {0});
+    }
+    sendMatrix(*hid, family, upload.primary, 1);
+    for (uchar i = 0; i < 3; ++i)
+        sendMatrix(*hid, family, upload.gun[i], uchar(i + 2));
+    // The primary matrix is the active one again.
+    if (family == CommandFamily::F560)
+        hid->hid560_02H_SetCurrentProfile(1);
+    else
+        hid->hid553_02H_SetCurrentKeyMatrix(1);
+}
+
+void myQQuickView::mouseResetKeyMatrix()
+{
+    Hid_Thread *hid = bridge::device(*this, "mouseResetKeyMatrix");
+    if (!hid)
+        return;
+    const CommandFamily family = bridge::family(*this);
+    Matrix defaults = bridge::defaultKeyMatrix(*this);
+    for (uchar number = 2; number <= 4; ++number)
+        sendMatrix(*hid, family, defaults, number);
+}
+
+void myQQuickView::mouseSwitchKeyMatrix(int indexNo)
+{
+    Hid_Thread *hid = bridge::device(*this, "mouseSwitchKeyMatrix");
+    if (!hid)
+        return;
+    // Matrix n is the 553 family's matrix n - 1 and the 560 family's profile n.
+    if (bridge::family(*this) == CommandFamily::F560)
+        hid->hid560_02H_SetCurrentProfile(uchar(indexNo));
+    else
+        hid->hid553_02H_SetCurrentKeyMatrix(uchar(indexNo - 1));
+}
+
+QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
+{
+    return getDataList(QStringLiteral("mouseKeyMatrix/") + index.toString(), isRecovery);
+}

@@ -38,7 +38,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd $(BUILD) && ./vmouse-demo
+	cd $(BUILD) && ./zephra-config-demo
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

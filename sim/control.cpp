@@ -33,22 +33,51 @@ int addDevice(const DeviceSpec &spec)
     return id;
 }
 
-void unplug(int device)
+namespace {
+
+void notifyPlugListener()
+{
+    std::function<void()> listener;
+    {
+        Sim &s = sim();
+        std::lock_guard guard(s.lock);
+        listener = s.plugListener;
+    }
+    if (listener)
+        listener();
+}
+
+}  // namespace
+
+void setPlugListener(std::function<void()> listener)
 {
     Sim &s = sim();
     std::lock_guard guard(s.lock);
-    unplugLocked(s, device);
+    s.plugListener = std::move(listener);
+}
+
+void unplug(int device)
+{
+    {
+        Sim &s = sim();
+        std::lock_guard guard(s.lock);
+        unplugLocked(s, device);
+    }
+    notifyPlugListener();
 }
 
 void replug(int device)
 {
-    Sim &s = sim();
-    std::lock_guard guard(s.lock);
-    auto it = s.devices.find(device);
-    if (it != s.devices.end() && !it->second.plugged) {
+    {
+        Sim &s = sim();
+        std::lock_guard guard(s.lock);
+        auto it = s.devices.find(device);
+        if (it == s.devices.end() || it->second.plugged)
+            return;
         it->second.plugged = true;
         ++it->second.generation;
     }
+    notifyPlugListener();
 }
 
 void reset()
@@ -61,6 +90,7 @@ void reset()
     s.injections.clear();
     s.calls.clear();
     s.clock = nullptr;
+    s.plugListener = nullptr;
     s.changed.notify_all();
 }
 

@@ -47,6 +47,7 @@ struct Sim
     std::vector<Injection> injections;
     std::map<Fn, int> calls;
     std::function<int64_t()> clock;
+    std::function<void()> plugListener;
     int handles = 0;
 };
 

@@ -86,6 +86,9 @@ void unplug(int device);        // enumeration drops it; open handles fail; ever
 void replug(int device);        // back again (old handles stay dead)
 void reset();                   // no devices, empty log, no faults, default clock and timing
 std::string pathOf(int device, int interfaceNumber);
+// Called after every unplug and replug (on the caller's thread, without the simulator's lock held): the
+// virtual counterpart of the system's device-change notice.
+void setPlugListener(std::function<void()> listener);
 DeviceState state(int device);
 void setState(int device, const DeviceState &state);
 void setProfileBlock(int device, int profile, const Bytes &block);

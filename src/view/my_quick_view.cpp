@@ -5,7 +5,11 @@
 #include "hid_thread.h"
 
 #include <QFocusEvent>
+#include <QLoggingCategory>
 #include <QQuickItem>
+
+// Every call into the QML root, with its arguments; off unless QT_LOGGING_RULES="zephra.ui.debug=true".
+Q_LOGGING_CATEGORY(lcUi, "zephra.ui", QtInfoMsg)
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
@@ -21,19 +25,40 @@ myQQuickView::~myQQuickView() = default;
 
 void myQQuickView::callRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)
 {
+    if (type == Qt::QueuedConnection) {
+        // Runs after the caller has returned, in the order the calls were made.
+        QMetaObject::invokeMethod(this, [this, function, args] { callRoot(function, Qt::DirectConnection, args); },
+                                  Qt::QueuedConnection);
+        return;
+    }
     QQuickItem *root = rootObject();
     if (!root)
         return;
+    bool called = false;
     switch (args.size()) {
-    case 0: QMetaObject::invokeMethod(root, function, type); break;
-    case 1: QMetaObject::invokeMethod(root, function, type, Q_ARG(QVariant, args[0])); break;
-    case 2: QMetaObject::invokeMethod(root, function, type, Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1])); break;
+    case 0: called = QMetaObject::invokeMethod(root, function); break;
+    case 1: called = QMetaObject::invokeMethod(root, function, Q_ARG(QVariant, args[0])); break;
+    case 2: called = QMetaObject::invokeMethod(root, function, Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1])); break;
     case 4:
-        QMetaObject::invokeMethod(root, function, type, Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]),
-                                  Q_ARG(QVariant, args[2]), Q_ARG(QVariant, args[3]));
+        called = QMetaObject::invokeMethod(root, function, Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]),
+                                           Q_ARG(QVariant, args[2]), Q_ARG(QVariant, args[3]));
         break;
     default: break;
     }
+    QStringList shown;
+    for (const QVariant &a : args)
+        shown << a.toString();
+    qCDebug(lcUi).noquote() << "QML" << function << shown.join(QLatin1Char(' ')) << (called ? "returned" : "missing");
+}
+
+void myQQuickView::forwardKey(int usage, bool pressed)
+{
+    callRoot("detectKeyboard", Qt::QueuedConnection, {pressed, usage & 0xFF});
+}
+
+void myQQuickView::forwardMouseButton(int button, bool pressed, int x, int y)
+{
+    callRoot("detectMouse", Qt::QueuedConnection, {pressed, button & 0xFF, x, y});
 }
 
 void myQQuickView::clearHidBusy()
@@ -68,6 +93,9 @@ void myQQuickView::openUpdateExe()
 
 void myQQuickView::focusInEvent(QFocusEvent *event)
 {
+    // Repaint at once. The base class still runs: it hands the focus on to the QML items, without which
+    // the text fields of the interface would take no keys.
     update();
+    QQuickWidget::focusInEvent(event);
     event->accept();
 }

@@ -42,6 +42,11 @@ public:
     // above.
     const DeviceTraits *deviceTraits() const { return &traits; }
 
+    // Global input reaching the interface (the input capture's callbacks): queued calls of the root's
+    // detectKeyboard(isDown, code) and detectMouse(isDown, button, x, y); code and button narrowed to 8 bits.
+    void forwardKey(int usage, bool pressed);
+    void forwardMouseButton(int button, bool pressed, int x, int y);
+
 public slots:
     void clearHidBusy();
     void initUI();

@@ -3,6 +3,7 @@
 // reach the window they were meant for. Skips itself when Xvfb or xdotool is not installed.
 
 #include "input_capture.h"
+#include "virtual_display.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,10 +13,6 @@
 #include <QTest>
 #include <QWindow>
 
-#include <csignal>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 // On X11, Qt's platform code opens the session bus through libdbus, which keeps one buffer until exit;
 // the leak check of sanitized builds is told to overlook it (and nothing else).
@@ -25,57 +22,6 @@ extern "C" const char *__lsan_default_suppressions()
 }
 
 namespace {
-
-// An Xvfb server on a display number it picks itself, for the life of the test.
-class VirtualDisplay
-{
-public:
-    VirtualDisplay()
-    {
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        xdotool = QStandardPaths::findExecutable("xdotool");
-        if (xvfb.isEmpty() || xdotool.isEmpty()) {
-            missing = xvfb.isEmpty() ? "Xvfb" : "xdotool";
-            return;
-        }
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        pid = fork();
-        if (pid == 0) {
-            close(fds[0]);
-            const QByteArray program = xvfb.toLocal8Bit();
-            const QByteArray fd = QByteArray::number(fds[1]);
-            execl(program.constData(), "Xvfb", "-displayfd", fd.constData(), "-screen", "0", "1024x768x24",
-                  "-nolisten", "tcp", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        // Xvfb writes its display number once it accepts clients.
-        QByteArray number;
-        pollfd wait{fds[0], POLLIN, 0};
-        char c = 0;
-        while (pid > 0 && poll(&wait, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        if (!number.isEmpty())
-            display = ":" + number;
-    }
-    ~VirtualDisplay()
-    {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-
-    QByteArray display;  // empty when no server runs
-    QString xdotool;
-    QString missing;
-
-private:
-    pid_t pid = -1;
-};
 
 VirtualDisplay *virtualDisplay = nullptr;
 

@@ -3,6 +3,7 @@
 #include "input_capture.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDebug>
 
 CopyDataBus::CopyDataBus(InputCapture *inputCapture, QObject *parent)

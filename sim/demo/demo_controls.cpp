@@ -1,0 +1,117 @@
+#include "demo_controls.h"
+
+#include "my_quick_view.h"
+#include "ui_controler.h"
+#include "virtual_mouse.h"
+#include "widget.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSocketNotifier>
+
+#include <cstdio>
+#include <unistd.h>
+
+DemoControls::DemoControls(Widget &host, int mouse)
+    : QObject(&host)
+    , window(host)
+    , device(mouse)
+{
+    // Plug and unplug are the demo's device-change notices.
+    vmouse::setPlugListener([this] {
+        QMetaObject::invokeMethod(&window, &Widget::deviceChanged, Qt::QueuedConnection);
+    });
+
+    if (QMenu *menu = window.trayIcon->contextMenu()) {
+        QMenu *mouseMenu = new QMenu(QStringLiteral("Virtual mouse"), menu);
+        mouseMenu->addAction(QStringLiteral("Press the DPI button"), this, [this] { vmouse::pressDpiButton(device); });
+        mouseMenu->addAction(QStringLiteral("Unplug"), this, [this] { vmouse::unplug(device); });
+        mouseMenu->addAction(QStringLiteral("Plug in"), this, [this] { vmouse::replug(device); });
+        menu->insertMenu(menu->actions().value(0), mouseMenu);
+        menu->insertSeparator(menu->actions().value(1));
+    }
+
+    // Tray notifications also go to standard output: a session without a tray shows none.
+    connect(&window, &Widget::trayMessageShown, this, [this](const QString &title, const QString &text, int ms) {
+        answer(QStringLiteral("tray %1|%2|%3").arg(title, text).arg(ms));
+    });
+
+    input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+    connect(input, &QSocketNotifier::activated, this, &DemoControls::readCommands);
+}
+
+DemoControls::~DemoControls() = default;
+
+void DemoControls::readCommands()
+{
+    char buffer[1024];
+    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got <= 0) {
+        input->setEnabled(false);   // standard input closed: the tray menu still works
+        return;
+    }
+    pending += QByteArray(buffer, int(got));
+    int end;
+    while ((end = pending.indexOf('\n')) >= 0) {
+        const QString line = QString::fromUtf8(pending.left(end)).trimmed();
+        pending.remove(0, end + 1);
+        if (!line.isEmpty())
+            run(line);
+    }
+}
+
+void DemoControls::answer(const QString &text)
+{
+    std::printf("%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+void DemoControls::run(const QString &line)
+{
+    const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString command = words.value(0);
+    if (command == QLatin1String("dpi")) {
+        bool given = false;
+        const int stage = words.value(1).toInt(&given);
+        if (given)
+            vmouse::pushDpiSwitch(device, uint8_t(stage));
+        answer(QStringLiteral("dpi %1").arg(given ? stage : vmouse::pressDpiButton(device)));
+    } else if (command == QLatin1String("unplug")) {
+        vmouse::unplug(device);
+        answer(QStringLiteral("unplugged"));
+    } else if (command == QLatin1String("plug")) {
+        vmouse::replug(device);
+        answer(QStringLiteral("plugged"));
+    } else if (command == QLatin1String("state")) {
+        const vmouse::DeviceState s = vmouse::state(device);
+        answer(QStringLiteral("state dpi %1 profile %2 keymatrices %3 macros %4 dpitables %5 window %6 view %7")
+                   .arg(s.currentDpiStage).arg(s.currentProfile).arg(s.keyMatrices.size())
+                   .arg(s.macros.size()).arg(s.dpiTables.size())
+                   .arg(window.isVisible() && !window.isMinimized() ? "shown" : "hidden")
+                   .arg(window.view() && window.view()->isEnabled() ? "enabled" : "disabled"));
+    } else if (command == QLatin1String("notice")) {
+        window.deviceChanged();
+        answer(QStringLiteral("notice"));
+    } else if (command == QLatin1String("close")) {
+        window.windowController->onClose();
+        answer(QStringLiteral("closed"));
+    } else if (command == QLatin1String("log")) {
+        const auto events = vmouse::log();
+        for (size_t i = logShown; i < events.size(); ++i)
+            if (events[i].kind == vmouse::Kind::FeatureOut || events[i].kind == vmouse::Kind::Output)
+                answer(QStringLiteral("log ") + QString::fromStdString(vmouse::describe(events[i])));
+        logShown = events.size();
+        answer(QStringLiteral("log end"));
+    } else if (command == QLatin1String("shot")) {
+        const bool saved = window.grab().save(words.value(1));
+        answer(saved ? QStringLiteral("shot saved %1").arg(words.value(1)) : QStringLiteral("shot failed"));
+    } else if (command == QLatin1String("quit")) {
+        answer(QStringLiteral("quitting"));
+        // The tray menu's own entry, as if clicked.
+        for (QAction *action : window.trayIcon->contextMenu()->actions())
+            if (action->text() == QLatin1String("Quit (&Q)"))
+                action->trigger();
+    } else {
+        answer(QStringLiteral("unknown command: %1").arg(line));
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The demo's own controls of the virtual mouse: a "Virtual mouse" menu in the tray (press the DPI button,
+// unplug, plug in) and the same as commands on standard input, one per line, for scripted runs:
+//   dpi [stage]    press the DPI button (or report the given stage)
+//   unplug / plug  pull the mouse out / put it back (each also gives the system's device-change notice)
+//   notice         a device-change notice alone
+//   state          print what the mouse holds (current DPI stage, profile, macros, key matrices) and
+//                  whether the window is shown and the view enabled
+//   close          what the window's close button does (hide to the tray)
+//   log            print the reports the mouse saw since the last "log"
+//   shot <file>    save a picture of the window
+//   quit           what "Quit (&Q)" does
+// Every command answers one line on standard output; tray notifications are printed there too.
+
+#include <QObject>
+
+class QSocketNotifier;
+class Widget;
+
+class DemoControls : public QObject
+{
+    Q_OBJECT
+
+public:
+    DemoControls(Widget &window, int device);
+    ~DemoControls() override;
+
+private:
+    void readCommands();
+    void run(const QString &line);
+    void answer(const QString &text);
+
+    Widget &window;
+    int device;
+    size_t logShown = 0;
+    QByteArray pending;
+    QSocketNotifier *input = nullptr;
+};

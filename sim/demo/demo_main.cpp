@@ -1,0 +1,31 @@
+// zephra-config-demo: the whole program with the virtual mouse instead of the system's hidapi, so it can
+// be tried without the hardware. The mouse is plugged in at start; its tray menu and standard input
+// control it (see demo_controls.h).
+
+#include "demo_controls.h"
+#include "device_list.h"
+#include "program.h"
+#include "virtual_mouse.h"
+#include "widget.h"
+
+#include <QSettings>
+
+int main(int argc, char **argv)
+{
+    int device = -1;
+    ProgramHooks hooks;
+    hooks.beforeWindow = [&device] {
+        // A mouse of the family and encoding the shipped settings name.
+        const QSettings settings(kGlobalSettingsPath, QSettings::IniFormat);
+        const bool is560 = settings.value(QStringLiteral("mouse/icType")).toString() == QLatin1String("560");
+        vmouse::DeviceSpec spec = vmouse::demoMouse(is560 ? vmouse::Family::F560 : vmouse::Family::F553,
+                                                    settings.value(QStringLiteral("0/isEncode"), true).toBool());
+        spec.secrecyCode = settings.value(QStringLiteral("0/sCode"), QStringLiteral("318274")).toString().toStdString();
+        device = vmouse::addDevice(spec);
+    };
+    hooks.afterWindow = [&device](Widget &window) {
+        new DemoControls(window, device);   // owned by the window
+        return true;
+    };
+    return runProgram(argc, argv, hooks);
+}

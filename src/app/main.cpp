@@ -1,0 +1,8 @@
+// zephra-config: the configuration utility with the system's hidapi.
+
+#include "program.h"
+
+int main(int argc, char **argv)
+{
+    return runProgram(argc, argv);
+}

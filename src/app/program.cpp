@@ -1,0 +1,63 @@
+#include "program.h"
+
+#include "input_capture.h"
+#include "single_instance.h"
+#include "widget.h"
+
+#include <hidapi.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include "copy_data_bus.h"
+#include "hidraw_monitor.h"
+#endif
+
+int runProgram(int argc, char **argv, const ProgramHooks &hooks)
+{
+    QApplication app(argc, argv);
+    // The window is often hidden (no device, or closed to the tray): only "Quit" ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (instance.isRunning()) {
+        instance.sendMessage(QString(), 5000);
+        return 1;
+    }
+
+    // Everything under ./modules/ is found beside the executable, wherever the program was started from.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // Once, before any thread: hidapi's set-up is not thread-safe.
+    hid_init();
+    if (hooks.beforeWindow)
+        hooks.beforeWindow();
+
+    Widget window;
+    QObject::connect(&instance, &SingleInstance::messageReceived, &window, &Widget::receiveMessage);
+
+    InputCapture capture;
+    capture.setKeyboardCallback(&Widget::keyboardCallback, &window);
+    capture.setMouseCallback(&Widget::mouseCallback, &window);
+    capture.setCopyDataHandler(&Widget::copyDataCallback, &window);
+
+    const bool ownDeviceNotices = hooks.afterWindow && hooks.afterWindow(window);
+#ifndef Q_OS_WIN
+    CopyDataBus copyDataBus(&capture);
+    std::unique_ptr<HidrawMonitor> monitor;
+    if (!ownDeviceNotices) {
+        monitor = std::make_unique<HidrawMonitor>();
+        QObject::connect(monitor.get(), &HidrawMonitor::deviceChanged, &window, &Widget::deviceChanged);
+    }
+#else
+    Q_UNUSED(ownDeviceNotices);
+#endif
+
+    window.showNormal();
+    window.checkDevice();
+    const int code = QApplication::exec();
+    capture.removeHooks();
+    return code;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The program from start to end: single instance, current directory, host window, input capture, the
+// first discovery pass, the event loop and the orderly shutdown. The real program and the demo share it;
+// the demo adds the virtual mouse through the hooks.
+
+#include <functional>
+
+class Widget;
+
+struct ProgramHooks
+{
+    // After the current directory is set, before the host window exists.
+    std::function<void()> beforeWindow;
+    // Once the host window exists, before the first discovery pass. Returns true when it provides the
+    // device-change notices itself (the system's are then not watched).
+    std::function<bool(Widget &)> afterWindow;
+};
+
+int runProgram(int argc, char **argv, const ProgramHooks &hooks = {});

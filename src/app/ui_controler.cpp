@@ -1,0 +1,87 @@
+#include "ui_controler.h"
+
+#include "device_list.h"
+#include "hid_thread.h"
+#include "my_quick_view.h"
+
+#include <QQmlContext>
+#include <QSettings>
+#include <QSurfaceFormat>
+#include <QWidget>
+
+namespace {
+const QUrl kInterfaceSource(QStringLiteral("qrc:/modules/qml/main.qml"));
+}
+
+Ui_Controler::Ui_Controler(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QString windowTitleFromSettings()
+{
+    const QSettings settings(kGlobalSettingsPath, QSettings::IniFormat);
+    return settings.value(QStringLiteral("common/name")).toString();
+}
+
+void Ui_Controler::setup(QWidget *host, Hid_Thread *hid)
+{
+    hostWindow = host;
+    if (host->objectName().isEmpty())
+        host->setObjectName(QStringLiteral("Widget"));
+    host->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    host->setWindowOpacity(1.0);
+    host->setAttribute(Qt::WA_TranslucentBackground);
+    host->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    view = new myQQuickView(host);
+    // A translucent window shows the interface's own rounded shapes only with an alpha channel and a
+    // transparent clear colour.
+    QSurfaceFormat format = view->format();
+    format.setAlphaBufferSize(8);
+    view->setFormat(format);
+    view->setClearColor(Qt::transparent);
+    view->setResizeMode(QQuickWidget::SizeViewToRootObject);
+    view->setObjectName(QStringLiteral("ui_View"));
+    view->setSource(kInterfaceSource);
+    if (!view->errors().isEmpty())
+        qDebug() << "interface not loaded:" << view->errors();
+
+    QQmlContext *context = view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), view);
+    context->setContextProperty(QStringLiteral("hid"), hid);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
+    host->resize(view->size().isEmpty() ? QSize(1024, 640) : view->size());
+    host->setWindowTitle(windowTitleFromSettings());
+}
+
+void Ui_Controler::onMinimize()
+{
+    if (hostWindow)
+        hostWindow->showMinimized();
+}
+
+void Ui_Controler::onClose()
+{
+    if (hostWindow)
+        hostWindow->setVisible(false);
+}
+
+void Ui_Controler::onXChanged(int x)
+{
+    if (hostWindow)
+        hostWindow->move(hostWindow->x() + x, hostWindow->y());
+}
+
+void Ui_Controler::onYChanged(int y)
+{
+    if (hostWindow)
+        hostWindow->move(hostWindow->x(), hostWindow->y() + y);
+}
+
+void Ui_Controler::setBusy(int busyTime)
+{
+    if (hostWindow && view)
+        view->setBusy(busyTime);
+}

@@ -1,0 +1,303 @@
+// The host window with the real interface and the virtual mouse: discovery passes and what accepting a
+// device does, device-change notices, the restore request, the listener's effects, the window controller,
+// the copy-data warning box and the single-instance rule.
+
+#include "app_state.h"
+#include "copy_data.h"
+#include "message_capture.h"
+#include "modules_folder.h"
+#include "my_quick_view.h"
+#include "recording_sleeper.h"
+#include "sim_fixture.h"
+#include "single_instance.h"
+#include "ui_controler.h"
+#include "widget.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+using vmouse::Family;
+using vmouse::Kind;
+
+namespace {
+
+struct Shell
+{
+    explicit Shell(bool plugged = true, Family family = Family::F553, bool gun = true)
+    {
+        vmouse::reset();
+        if (family == Family::F560)
+            folder.write("modules/setting/apConfig.bin", config("560", gun));
+        else if (!gun)
+            folder.write("modules/setting/apConfig.bin", config("553", false));
+        if (plugged)
+            device = vmouse::addDevice(vmouse::demoMouse(family, true));
+        window = std::make_unique<Widget>();
+        window->hid.setSleeper(&sleeper);
+    }
+
+    // The shipped global settings with another family and gun flag.
+    QByteArray config(const char *icType, bool gun)
+    {
+        QFile file(folder.path("modules/setting/apConfig.bin"));
+        file.open(QIODevice::ReadOnly);
+        QByteArray text = file.readAll();
+        text.replace("icType=553", QByteArray("icType=") + icType);
+        if (!gun)
+            text.replace("isGun=true", "isGun=false");
+        return text;
+    }
+
+    QStringList rootCalls(const MessageCapture &messages) const
+    {
+        QStringList calls;
+        for (const QString &m : messages.messages())
+            if (m.startsWith("QML "))
+                calls << m;
+        return calls;
+    }
+
+    ModulesFolder folder;
+    RecordingSleeper sleeper;
+    int device = -1;
+    std::unique_ptr<Widget> window;
+};
+
+}  // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        hid_init();
+        QLoggingCategory::setFilterRules(QStringLiteral("zephra.ui.debug=true"));
+    }
+    void cleanup() { deviceConnected = false; }
+
+    void windowIsStyledAndSized()
+    {
+        Shell shell;
+        Widget &w = *shell.window;
+        QCOMPARE(w.objectName(), QString("Widget"));
+        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(w.size(), QSize(1024, 640));
+        QVERIFY(!w.windowTitle().isEmpty());
+        QCOMPARE(w.view()->objectName(), QString("ui_View"));
+        QVERIFY(w.view()->rootObject());
+        QCOMPARE(w.view()->hidThread, &w.hid);
+        QCOMPARE(w.trayIcon->toolTip(), QString("ORVANTE ZEPHRA MOUSE Z714"));
+        QCOMPARE(w.trayIcon->contextMenu()->actions().last()->text(), QString("Quit (&Q)"));
+    }
+
+    // Accepting a device: the steps in their order, and initUI before run.
+    void passAcceptsTheDevice()
+    {
+        Shell shell;
+        MessageCapture messages;
+        QSignalSpy tray(shell.window.get(), &Widget::trayMessageShown);
+        shell.window->show();
+        shell.window->checkDevice();
+        QVERIFY(deviceConnected);
+        QVERIFY(shell.window->isVisible());
+        QVERIFY(shell.window->hid.listenerRunning);
+        QCOMPARE(tray.size(), 1);
+        QCOMPARE(tray[0], QVariantList({"Info", "Detect Device", 10000}));
+        QVERIFY(messages.messages().contains("Device Connect"));
+        QVERIFY(shell.window->view()->isEnabled());
+        QVERIFY(shell.window->hid.hidIdle);
+        // The listener option went to the device before the interface started.
+        QCOMPARE(vmouse::state(shell.device).options553[3] & 0x40, 0x40);
+
+        QTRY_VERIFY(shell.rootCalls(messages).size() >= 2);
+        QCOMPARE(shell.rootCalls(messages).mid(0, 2), QStringList({"QML initUI  returned", "QML run  returned"}));
+    }
+
+    void passWithoutDeviceHidesTheWindow()
+    {
+        Shell shell(false);
+        MessageCapture messages;
+        shell.window->show();
+        deviceConnected = true;
+        shell.window->checkDevice();
+        QVERIFY(!deviceConnected);
+        QVERIFY(!shell.window->isVisible());
+        QVERIFY(messages.messages().contains("Device DisConnect"));
+        QVERIFY(!shell.window->hid.listenerRunning);
+        QTest::qWait(50);
+        QVERIFY(shell.rootCalls(messages).isEmpty());
+    }
+
+    void passReadsProfilesOf560Devices_data()
+    {
+        QTest::addColumn<bool>("gun");
+        QTest::addColumn<QByteArray>("profiles");
+        QTest::newRow("without gun keys") << false << QByteArray("0 1");
+        QTest::newRow("with gun keys") << true << QByteArray("0 1 2 3 4");
+    }
+    void passReadsProfilesOf560Devices()
+    {
+        QFETCH(bool, gun);
+        QFETCH(QByteArray, profiles);
+        Shell shell(true, Family::F560, gun);
+        shell.window->checkDevice();
+        QList<QByteArray> read;
+        for (const auto &e : fixture::events({Kind::FeatureOut}))
+            if (e.plain.at(1) == 0x8C)
+                read << QByteArray::number(e.plain.at(2));
+        QCOMPARE(read.join(' '), profiles);
+    }
+
+    // Five notices 100 ms apart make one pass, about 2048 ms after the last.
+    void burstOfNoticesMakesOnePass()
+    {
+        Shell shell(false);
+        QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
+        QElapsedTimer clock;
+        for (int i = 0; i < 5; ++i) {
+            shell.window->deviceChanged();
+            clock.start();
+            QTest::qWait(100);
+        }
+        QVERIFY(passes.wait(4000));
+        QVERIFY2(clock.elapsed() >= 2000 && clock.elapsed() < 2600, qPrintable(QString::number(clock.elapsed())));
+        QTest::qWait(300);
+        QCOMPARE(passes.size(), 1);
+    }
+
+    void noticesAreIgnoredWhileTheListenerRuns()
+    {
+        Shell shell;
+        shell.window->checkDevice();
+        QVERIFY(shell.window->hid.listenerRunning);
+        shell.window->deviceChanged();
+        QVERIFY(!shell.window->deviceCheckTimer.isActive());
+    }
+
+    // Plugging the mouse out and in again: the view is disabled, and a later notice finds it again.
+    void listenerEffectsReachTheInterface()
+    {
+        Shell shell;
+        MessageCapture messages;
+        QSignalSpy tray(shell.window.get(), &Widget::trayMessageShown);
+        shell.window->checkDevice();
+        vmouse::pushDpiSwitch(shell.device, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(tray.size(), 2, 3000);
+        QCOMPARE(tray[1].at(0).toString(), QString("Info"));
+        QVERIFY(tray[1].at(1).toString().endsWith(' '));
+        QVERIFY(messages.messages().contains("QML setCurrentDPI 3 returned"));
+
+        vmouse::unplug(shell.device);
+        QTRY_VERIFY_WITH_TIMEOUT(!shell.window->view()->isEnabled(), 3000);
+        QVERIFY(messages.messages().contains("Device removed"));
+        QVERIFY(!shell.window->hid.listenerRunning);
+        QVERIFY(deviceConnected);   // until the next pass
+
+        vmouse::replug(shell.device);
+        QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
+        shell.window->deviceChanged();
+        QVERIFY(passes.wait(4000));
+        QCOMPARE(passes[0].at(0).toInt(), 0);
+        QVERIFY(shell.window->view()->isEnabled());
+    }
+
+    void restoreOnlyWhileConnected()
+    {
+        Shell shell;
+        shell.window->hide();
+        shell.window->receiveMessage(QString());
+        QVERIFY(!shell.window->isVisible());
+        shell.window->trayIconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!shell.window->isVisible());
+        deviceConnected = true;
+        shell.window->trayIconActivated(QSystemTrayIcon::Trigger);
+        QVERIFY(!shell.window->isVisible());
+        shell.window->trayIconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(shell.window->isVisible());
+        shell.window->showMinimized();
+        shell.window->receiveMessage(QString());
+        QVERIFY(!shell.window->isMinimized());
+    }
+
+    void controllerMovesHidesAndMinimises()
+    {
+        Shell shell;
+        Widget &w = *shell.window;
+        w.move(300, 200);
+        w.show();
+        const QPoint start = w.pos();
+        w.windowController->onXChanged(15);
+        QCOMPARE(w.pos(), start + QPoint(15, 0));
+        w.windowController->onYChanged(-4);
+        QCOMPARE(w.pos(), start + QPoint(15, -4));
+        w.windowController->onClose();
+        QVERIFY(!w.isVisible());
+        QVERIFY(!QCoreApplication::closingDown());
+
+        Ui_Controler detached;   // no host window: nothing happens
+        detached.onXChanged(5);
+        detached.onClose();
+        detached.setBusy();
+    }
+
+    // The controller publishes setBusy() as well as setBusy(int), both after the four window slots.
+    void controllerSlotOrder()
+    {
+        const QMetaObject &meta = Ui_Controler::staticMetaObject;
+        QStringList published;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            published << QString::fromLatin1(meta.method(i).methodSignature());
+        QCOMPARE(published, QStringList({"onMinimize()", "onClose()", "onXChanged(int)", "onYChanged(int)",
+                                     "setBusy(int)", "setBusy()"}));
+    }
+
+    void copyDataWarningUsesTheWindowTitle()
+    {
+        Shell shell;
+        QStringList shown;
+        shell.window->warningBox = [&](const QString &caption, const QString &text) { shown << caption << text; };
+        const QByteArray text("Battery low");
+        CopyData message{9487, uint32_t(text.size()), text.constData()};
+        Widget::copyDataCallback(&message, shell.window.get());
+        QCOMPARE(shown, QStringList({shell.window->windowTitle(), "Battery low"}));
+        message.cbData += 1;
+        Widget::copyDataCallback(&message, shell.window.get());
+        Widget::copyDataCallback(&message, nullptr);
+        QCOMPARE(shown.size(), 2);
+    }
+
+    void hookEventsReachTheRootQueued()
+    {
+        Shell shell;
+        MessageCapture messages;
+        Widget::keyboardCallback(0x1E, true, shell.window.get());
+        Widget::mouseCallback(0xF0, true, 100, 200, shell.window.get());
+        QVERIFY(shell.rootCalls(messages).isEmpty());   // not while the callback runs
+        QTRY_COMPARE(shell.rootCalls(messages),
+                     QStringList({"QML detectKeyboard true 30 returned", "QML detectMouse true 240 100 200 returned"}));
+    }
+
+    void secondInstanceMessagesTheFirst()
+    {
+        const QString key = QStringLiteral("shell-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(key);
+        QVERIFY(!first.isRunning());
+        QSignalSpy received(&first, &SingleInstance::messageReceived);
+        {
+            SingleInstance second(key);
+            QVERIFY(second.isRunning());
+            QVERIFY(second.sendMessage(QString(), 5000));
+        }
+        QVERIFY(received.wait(3000));
+        QCOMPARE(received[0].at(0).toString(), QString());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

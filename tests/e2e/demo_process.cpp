@@ -1,0 +1,121 @@
+#include "demo_process.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(file, target);
+    }
+}
+
+}  // namespace
+
+DemoProcess::DemoProcess(const QByteArray &x11Display, const QString &folder)
+    : display(x11Display)
+    , root(folder.isEmpty() ? ownDir.path() : folder)
+{
+    if (folder.isEmpty()) {
+        QFile::copy(QStringLiteral(ZEPHRA_DEMO_PATH), executable());
+        copyTree(QStringLiteral(ZEPHRA_DATA_DIR), root + QStringLiteral("/modules"));
+        QDir().mkpath(root + QStringLiteral("/runtime"));
+        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                      | QFileDevice::ExeOwner);
+    }
+    process.setProcessEnvironment(environment());
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { collect(); });
+    QObject::connect(&process, &QProcess::readyReadStandardError, [this] { collect(); });
+}
+
+DemoProcess::~DemoProcess()
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+QString DemoProcess::executable() const
+{
+    return root + QStringLiteral("/zephra-config-demo");
+}
+
+QProcessEnvironment DemoProcess::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zephra.ui.debug=true"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    return env;
+}
+
+bool DemoProcess::start()
+{
+    clock.start();
+    process.start(executable(), {});
+    return process.waitForStarted(10000);
+}
+
+void DemoProcess::send(const QString &command)
+{
+    process.write(command.toUtf8() + '\n');
+    process.waitForBytesWritten(2000);
+}
+
+void DemoProcess::collect()
+{
+    auto take = [this](QByteArray &pending, const QByteArray &more) {
+        pending += more;
+        int end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            output << QString::fromUtf8(pending.left(end));
+            arrivals << clock.elapsed();
+            pending.remove(0, end + 1);
+        }
+    };
+    take(pendingOut, process.readAllStandardOutput());
+    take(pendingErr, process.readAllStandardError());
+}
+
+int DemoProcess::waitFor(const QString &pattern, int timeoutMs, int from)
+{
+    const QRegularExpression re(pattern);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        collect();
+        for (int i = from; i < output.size(); ++i)
+            if (re.match(output[i]).hasMatch())
+                return i;
+        if (waited.elapsed() > timeoutMs || process.state() == QProcess::NotRunning)
+            return -1;
+        QTest::qWait(20);
+    }
+}
+
+qint64 DemoProcess::arrivalMs(int position) const
+{
+    return position >= 0 && position < arrivals.size() ? arrivals[position] : -1;
+}
+
+bool DemoProcess::finish(int timeoutMs, int *exitCode)
+{
+    process.closeWriteChannel();
+    const bool ended = process.waitForFinished(timeoutMs);
+    collect();
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return ended;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// zephra-config-demo as a separate process on a virtual X display, run from a private copy of the
+// executable and the shipped modules/ folder. Commands go to its standard input; everything it prints
+// (answers on standard output, debug messages on standard error) is collected and can be waited for.
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+class DemoProcess
+{
+public:
+    // Copies the demo executable and the shipped data into a fresh folder.
+    DemoProcess(const QByteArray &display, const QString &folder = QString());
+    ~DemoProcess();
+
+    bool start();
+    void send(const QString &command);
+    // Waits until a line matching `pattern` appears after position `from` of the output; returns the
+    // line's position in the output, or -1 after `timeoutMs`.
+    int waitFor(const QString &pattern, int timeoutMs = 10000, int from = 0);
+    // Elapsed milliseconds since start() when the line at `position` arrived.
+    qint64 arrivalMs(int position) const;
+    bool finish(int timeoutMs, int *exitCode);
+
+    QStringList lines() const { return output; }
+    QString folder() const { return root; }
+    QString executable() const;
+    QProcessEnvironment environment() const;
+
+private:
+    void collect();
+
+    QByteArray display;
+    QTemporaryDir ownDir;
+    QString root;
+    QProcess process;
+    QByteArray pendingOut;
+    QByteArray pendingErr;
+    QStringList output;
+    QList<qint64> arrivals;
+    QElapsedTimer clock;
+};

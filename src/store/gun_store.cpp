@@ -92,7 +92,7 @@ QVariant myQQuickView::getXYSensitive(QVariant index)
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 {
     if (QSettings *profile = profileAt(currentProfile, "setXYSensitive"))
-        profile->setValue(QStringLiteral("XYSensitive/") + index.toString(), xyData);
+        profile->setValue(QStringLiteral("XYSensitive/") + index.toString(), interfaceValue(xyData));
 }
 
 QVariant myQQuickView::getselectGun(QVariant index)
@@ -105,5 +105,5 @@ QVariant myQQuickView::getselectGun(QVariant index)
 void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
 {
     if (QSettings *profile = profileAt(currentProfile, "setSelectGun"))
-        profile->setValue(QStringLiteral("selectGun/") + index.toString(), xyData);
+        profile->setValue(QStringLiteral("selectGun/") + index.toString(), interfaceValue(xyData));
 }

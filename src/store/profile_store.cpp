@@ -40,7 +40,7 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
 void myQQuickView::setData(QVariant key, QVariant data)
 {
     if (QSettings *settings = profileAt(currentProfile, "setData"))
-        settings->setValue(key.toString(), data);
+        settings->setValue(key.toString(), interfaceValue(data));
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)
@@ -56,7 +56,7 @@ QVariant myQQuickView::getGlobalData(QVariant key)
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    globalSettings->setValue(key.toString(), tmpdata);
+    globalSettings->setValue(key.toString(), interfaceValue(tmpdata));
 }
 
 QSettings *myQQuickView::replaceSettingsFile(QSettings *settings, const QString &source)

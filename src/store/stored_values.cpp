@@ -1,5 +1,7 @@
 #include "stored_values.h"
 
+#include <QJSValue>
+
 QVariantList storedList(const QVariant &value)
 {
     switch (value.metaType().id()) {
@@ -43,4 +45,11 @@ QVariantList asTexts(const QVariantList &values)
     for (const QVariant &value : values)
         texts.append(value.toString());
     return texts;
+}
+
+QVariant interfaceValue(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        return value.value<QJSValue>().toVariant();
+    return value;
 }

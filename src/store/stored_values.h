@@ -22,3 +22,8 @@ int storedCount(const QVariant &value, int limit);
 // Each value as its text, in order: what the store writes where values are kept as the texts the
 // interface handed over.
 QVariantList asTexts(const QVariantList &values);
+
+// A value as the interface hands it over. Where any value is accepted, a script array or object arrives
+// as a script value; it is stored as the plain value it stands for (an array as a list), like the values
+// the settings files hold.
+QVariant interfaceValue(const QVariant &value);

@@ -4,6 +4,7 @@
 #include "message_capture.h"
 #include "store_fixture.h"
 
+#include <QJSEngine>
 #include <QSettings>
 #include <QTest>
 
@@ -52,6 +53,23 @@ private slots:
         store.flush();
         QVERIFY(store.read("modules/setting/p1.bin").contains(
             "\ndpiValueArray=400, 800, 1600, 3200, 4000, 4800, 5600, 6200\n"));
+    }
+
+    // Script arrays handed over where any value is accepted arrive as script values; they are stored as
+    // lists, not as unreadable objects.
+    void scriptArraysAreStoredAsLists()
+    {
+        StoreFixture store;
+        myQQuickView &view = store.view();
+        QJSEngine engine;
+        const QVariant guns = QVariant::fromValue(engine.toScriptValue(QVariantList{0, 1, 2}));
+        view.setGlobalData("mouse/selectGun", guns);
+        view.setData("mouse/lightValue", guns);
+        view.setXYSensitive(0, guns);
+        store.flush();
+        QVERIFY(store.read("modules/setting/apConfig.bin").contains("\nselectGun=0, 1, 2\n"));
+        QVERIFY(store.read("modules/setting/p1.bin").contains("\nlightValue=0, 1, 2\n"));
+        QCOMPARE(view.getDataList("mouse/lightValue", false).size(), 3);
     }
 
     void resetAndCopyReplaceOneFile()

@@ -12,6 +12,7 @@
 #include "dpi_switch_texts.h"
 #include "hidapi_lock.h"
 #include "listener_sink.h"
+#include "listener_report.h"
 
 #include <QDebug>
 #include <QThreadPool>
@@ -20,13 +21,17 @@
 namespace {
 
 constexpr int kListenReadMs = 500;
-constexpr int kDpiReportLength = 4;
-constexpr uchar kDpiReportId = 0x06;
-constexpr uchar kDpiReportKind = 0x07;
 constexpr uchar kListenerBit553 = 0x40;   // fourth option byte
 constexpr uchar kListenerBit560 = 0x08;   // first option byte
 
 }  // namespace
+
+std::optional<int> dpiSwitchStage(const uchar *data, int length)
+{
+    if (!data || length != kDpiReportLength || data[0] != kDpiReportId || data[1] != kDpiReportKind)
+        return std::nullopt;
+    return data[3];
+}
 
 void Hid_Thread::startListening(uint index)
 {
@@ -89,8 +94,8 @@ void Hid_Thread::listenLoop(uint index)
         hid_set_nonblocking(listenHandle, 0);
         uchar report[kDpiReportLength] = {};
         const int got = hid_read_timeout(listenHandle, report, sizeof report, kListenReadMs);
-        if (got == kDpiReportLength && report[0] == kDpiReportId && report[1] == kDpiReportKind) {
-            const int v = report[3];
+        if (const auto stage = dpiSwitchStage(report, got)) {
+            const int v = *stage;
             QMetaObject::invokeMethod(this, [this, v] {
                 if (!sink)
                     return;

@@ -29,6 +29,7 @@ void announce(const QString &file, QByteArrayView group, QByteArrayView key)
         qDebug().noquote() << "KDE settings written to" << file << "but not announced: no session bus";
         return;
     }
+    qDBusRegisterMetaType<QByteArrayList>();
     qDBusRegisterMetaType<ChangedEntries>();
     QDBusMessage changed = QDBusMessage::createSignal(QLatin1Char('/') + file, QStringLiteral("org.kde.kconfig.notify"),
                                                       QStringLiteral("ConfigChanged"));

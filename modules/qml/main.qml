@@ -233,6 +233,35 @@ Item {
         }
     }
 
+    // A macro's actions changed: every button of the current profile bound to it gets it again.
+    function macroDataChanged(name) {
+        var bound = keyMatrixMain.boundTo(name)
+        if (bound.length === 0)
+            return
+        var bytes = macroEditorMain.encode(name)
+        for (var i = 0; i < bound.length; ++i)
+            ui_View.mouseSendMacroData(bytes, keyMatrixMain.codesOf(bound[i])[2])
+    }
+
+    // A macro was deleted: its buttons get their factory entries here and in the other profiles.
+    function macroDeleted(name) {
+        keyMatrixMain.unbindMacro(name)
+        ui_View.deleteMacroUpdateProfile(name)
+    }
+
+    // A macro is to be renamed: the file and the profiles' bindings first; only when that worked does the
+    // list show the new name (a refused rename leaves everything bound to the old one).
+    function macroRenamed(oldName, newName) {
+        if (!Values.toBool(ui_View.modifyMacroNameUpdateProfile(oldName, newName), false))
+            return false
+        var bound = keyMatrixMain.boundTo(oldName)
+        for (var i = 0; i < bound.length; ++i)
+            ui_View.setData("mouseMacroKey/" + keyMatrixMain.codesOf(bound[i])[2], newName)
+        macroEditorMain.renamed(oldName, newName)
+        keyMatrixMain.refreshTexts()
+        return true
+    }
+
     function openAssignment(index) {
         mainFocus()
         keyAssigmentMain.openFor(index, keyMatrixMain.codesOf(index))
@@ -484,12 +513,16 @@ Item {
         objectName: "macroEditorMain"
         z: 51
         keyNames: _KeyCodeString
+        onModifyMacroData: (name) => mainIten.macroDataChanged(name)
+        onDeleteMacro: (name) => mainIten.macroDeleted(name)
+        onModifyMacroName: (oldName, newName) => mainIten.macroRenamed(oldName, newName)
     }
 
     Profile {
         id: profileMain
         objectName: "profileMain"
         z: 50
+        profileInUse: mainIten.profileNo
     }
 
     GunControl {

@@ -2,7 +2,6 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common/Formulas.js" as Formulas
 import "qrc:/modules/qml/common/KeyFunctions.js" as KeyFunctions
-import "qrc:/modules/qml/common/MacroCode.js" as MacroCode
 import "qrc:/modules/qml/common/Values.js" as Values
 
 // The arithmetic of the pages, row by row against the worked values.
@@ -91,42 +90,6 @@ TestCase {
         c = KeyFunctions.addToCombination(c, 0x06, "C")
         compare(c.codes, [2, 0x83, 0x04, 0x05])
         compare(c.text, "LCtrl + LShift + A + RWin + B")
-    }
-
-    // Device macros of the worked examples.
-    function codeOf(name) {
-        return { "A": 0x04, "B": 0x05, "MS-L": 0xF0 }[name] || 0
-    }
-    function act(type, info) {
-        return { type: type, info: String(info) }
-    }
-    function test_device_macro_data() {
-        return [
-            { tag: "press delay release", repeat: 1, actions: [act(1, "A"), act(0, 50), act(2, "A")],
-              bytes: [0, 1, 5, 4, 0x81, 4, 0, 0] },
-            { tag: "1270 ms", repeat: 2, actions: [act(1, "A"), act(0, 1270), act(2, "A")],
-              bytes: [0, 2, 0, 4, 0, 1, 0, 63, 0x81, 4, 0, 0] },
-            { tag: "no delay is 10 ms", repeat: 1, actions: [act(1, "A"), act(2, "A")],
-              bytes: [0, 1, 1, 4, 0x81, 4, 0, 0] },
-            { tag: "leading delays dropped", repeat: 1, actions: [act(0, 500), act(3, "MS-L"), act(4, "MS-L")],
-              bytes: [0, 1, 1, 0xF0, 0x81, 0xF0, 0, 0] },
-            { tag: "only one event", repeat: 300, actions: [act(0, 20), act(1, "A")], bytes: [1, 44] },
-            { tag: "unknown name", repeat: 1, actions: [act(1, "Nope"), act(2, "Nope")], bytes: [0, 1, 1, 0, 0x81, 0, 0, 0] }
-        ]
-    }
-    function test_device_macro(row) {
-        var bytes = MacroCode.deCode(row.actions, row.repeat, codeOf)
-        compare(bytes, row.bytes)
-        if (bytes.length > 2)
-            compare(MacroCode.recordCount(row.actions), bytes.length)
-    }
-
-    function test_stored_macro_parsing() {
-        var m = MacroCode.parseStored(["1,A", "0,50", "2,A", "bad", "3"])
-        compare(m.actions.length, 3)
-        compare(m.actions[1].type, 0)
-        compare(m.actions[1].info, "50")
-        compare(m.repeat, 3)
     }
 
     function test_values_from_settings() {

@@ -123,6 +123,37 @@ Item {
         return true
     }
 
+    // The entries bound to the macro `name`.
+    function boundTo(name) {
+        var out = []
+        for (var j = 0; j < 16; ++j) {
+            var codes = keyList[j].codes
+            if (codes[0] === KeyFunctions.macroFunction && macroNameOf(codes[2]) === name)
+                out.push(j)
+        }
+        return out
+    }
+
+    // The macro `name` is gone: its buttons get their factory entries (or, where the factory entry is bound
+    // to that macro too, the built-in ones) and the list is stored and sent. Returns whether any changed.
+    function unbindMacro(name) {
+        var bound = boundTo(name)
+        if (bound.length === 0)
+            return false
+        var list = keyList.slice()
+        for (var i = 0; i < bound.length; ++i) {
+            var j = bound[i]
+            var codes = factoryList[j].codes.slice()
+            if (codes[0] === KeyFunctions.macroFunction && macroNameOf(codes[2]) === name)
+                codes = KeyFunctions.builtInSet[j].slice()
+            list[j] = { codes: codes, text: entryText(codes) }
+        }
+        keyList = list
+        isSave = false
+        saveData()
+        return true
+    }
+
     // Back to the factory entries; every macro entry uploads its macro again and names it in the profile.
     function reset() {
         var list = []

@@ -3,7 +3,8 @@ import "../common/Style.js" as Style
 
 // A framed text field. As a number field (`numeric`) it takes whole numbers from `minimum` to `maximum`
 // and emits edited(text) when the user finishes. As a capture field (`readOnly`) it shows what the owner
-// puts in `text`, lights up while `waiting` for a key, and emits clicked().
+// puts in `text`, lights up while `waiting` for a key, and emits clicked(). Enter also emits accepted(text)
+// and Escape cancelled().
 Rectangle {
     id: field
 
@@ -15,6 +16,8 @@ Rectangle {
     property bool waiting: false
     property string placeholder: ""
     signal edited(string text)
+    signal accepted(string text)
+    signal cancelled()
     signal clicked()
 
     implicitWidth: 120
@@ -37,6 +40,8 @@ Rectangle {
         font.pixelSize: Style.fontSize1
         validator: field.numeric ? numbers : null
         onEditingFinished: if (!field.readOnly) field.edited(text)
+        onAccepted: if (!field.readOnly) field.accepted(text)
+        Keys.onEscapePressed: field.cancelled()
         IntValidator {
             id: numbers
             bottom: field.minimum
@@ -60,5 +65,11 @@ Rectangle {
     // Gives up the keyboard focus (the dialog mask was pressed).
     function dropFocus() {
         input.focus = false
+    }
+
+    // Takes the keyboard focus with the whole text selected.
+    function takeFocus() {
+        input.forceActiveFocus()
+        input.selectAll()
     }
 }

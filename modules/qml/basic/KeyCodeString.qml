@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/MacroCode.js" as MacroCode
 
 // The key code table: 133 pairs of a keyboard usage (or one of the five mouse button codes) and its short
 // name. Key names are shown on the pages and stored in macro files; the "keyCode" language group replaces
@@ -39,15 +40,11 @@ QtObject {
 
     // The code of the first pair with this name, or 0.
     function strTokeycode(name) {
-        if (name === undefined || name === null || String(name) === "")
-            return 0
-        var i = keyCodeStr.indexOf(String(name))
-        return i >= 0 && i < keyCode.length ? keyCode[i] : 0
+        return MacroCode.strTokeycode(keyCodeStr, keyCode, name)
     }
 
     // The name of the first pair with this code, or the empty text.
     function keycodeTostr(code) {
-        var i = keyCode.indexOf(Number(code))
-        return i >= 0 && i < keyCodeStr.length ? String(keyCodeStr[i]) : ""
+        return MacroCode.keycodeTostr(keyCodeStr, keyCode, code)
     }
 }

@@ -4,6 +4,8 @@
 //   main_zh.png         the same with Chinese texts (the font fallback)
 //   assignment.png      the assignment dialog with a key combination captured
 //   system_setting.png  the system settings dialog
+//   macro_editor.png    the macro editor with a macro, its current delay and the action menu
+//   profile.png         the profile dialog
 // Usage: qml_preview [output folder]. Any QML warning makes the run fail.
 
 #include "call_log.h"
@@ -47,7 +49,11 @@ void fillSample(RecordingView &view)
     view.setGlobal(QStringLiteral("mouse/isGun"), true);
     view.setGlobal(QStringLiteral("mouse/icType"), QStringLiteral("553"));
     view.setGlobal(QStringLiteral("common/url"), QStringLiteral("https://www.orvante.example/zephra"));
-    view.setNameList(0, {QStringLiteral("Macro_1"), QStringLiteral("Macro_2")});
+    view.setNameList(0, {QStringLiteral("Macro_1"), QStringLiteral("Macro_2"), QStringLiteral("Reload")});
+    view.setMacro(QStringLiteral("Macro_1"),
+                  {QStringLiteral("1,LCtrl"), QStringLiteral("0,30"), QStringLiteral("1,C"), QStringLiteral("0,80"),
+                   QStringLiteral("2,C"), QStringLiteral("0,20"), QStringLiteral("2,LCtrl"), QStringLiteral("0,50"),
+                   QStringLiteral("3,MS-L"), QStringLiteral("0,10"), QStringLiteral("4,MS-L"), QStringLiteral("3")});
     view.setNameList(2, {QStringLiteral("Standard0"), QStringLiteral("FPS1"), QStringLiteral("MOBA2")});
     view.setProfileValue(0, QStringLiteral("mouseKeyMatrix/5"), QVariantList{2, 0x03, 0x04, 0});
     view.setProfileValue(0, QStringLiteral("mouseKeyMatrix/6"), QVariantList{3, 0, 0xE9, 0});
@@ -131,6 +137,18 @@ int main(int argc, char **argv)
     ok = ok && system && QMetaObject::invokeMethod(root, "openDialog", Q_ARG(QVariant, QVariant::fromValue(system)));
     ok = ok && shoot(window, out + QStringLiteral("/system_setting.png"));
     ok = ok && QMetaObject::invokeMethod(system, "close");
+
+    QQuickItem *editor = child(root, "macroEditorMain");
+    ok = ok && editor && QMetaObject::invokeMethod(root, "openDialog", Q_ARG(QVariant, QVariant::fromValue(editor)));
+    editor->setProperty("currentAction", 3);
+    ok = ok && QMetaObject::invokeMethod(editor, "openMenu", Q_ARG(QVariant, 330), Q_ARG(QVariant, 150));
+    ok = ok && shoot(window, out + QStringLiteral("/macro_editor.png"));
+    ok = ok && QMetaObject::invokeMethod(editor, "finish");
+
+    QQuickItem *profiles = child(root, "profileMain");
+    ok = ok && profiles && QMetaObject::invokeMethod(root, "openDialog", Q_ARG(QVariant, QVariant::fromValue(profiles)));
+    ok = ok && shoot(window, out + QStringLiteral("/profile.png"));
+    ok = ok && QMetaObject::invokeMethod(profiles, "close");
 
     // Chinese texts: the window with the main group of a Chinese language file.
     const QStringList chinese = {QStringLiteral("编辑"), QStringLiteral("宏编辑"), QStringLiteral("枪械编辑"),

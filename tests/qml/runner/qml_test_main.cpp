@@ -3,9 +3,11 @@
 // The tests run against the recording stand-ins of ui_View, hid and ui_Ctl, published together with the
 // call log as "recorder" and the stand-in view as "standIn". With ZEPHRA_QML_TARGET=view they run against
 // the real view instead (in a scratch copy of modules/, with the virtual mouse as the device library);
-// "recorder" and "standIn" are then null and the tests that read them skip.
+// "recorder" and "standIn" are then null and the tests that read them skip. "testFiles" answers the view's
+// file dialogs of import and export and reads and writes files of the scratch folder.
 
 #include "call_log.h"
+#include "file_dialogs.h"
 #include "hid_thread.h"
 #include "my_quick_view.h"
 #include "recording_device.h"
@@ -39,6 +41,36 @@ bool copyModules(const QString &target)
     return true;
 }
 
+// The view's file dialogs, answered with the file a test names (an empty name is a cancelled dialog), and
+// the files of the scratch folder for tests that check what the view wrote.
+class TestFiles : public FileDialogs
+{
+    Q_OBJECT
+
+public:
+    using FileDialogs::FileDialogs;
+
+    QString openFileName(QWidget *, const QString &, const QString &) override { return answer; }
+    QString saveFileName(QWidget *, const QString &, const QString &) override { return answer; }
+
+    Q_INVOKABLE void setDialogAnswer(const QString &file) { answer = file; }
+    Q_INVOKABLE bool exists(const QString &file) const { return QFile::exists(file); }
+    Q_INVOKABLE QString readText(const QString &file) const
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    Q_INVOKABLE bool writeText(const QString &file, const QString &text) const
+    {
+        QFile f(file);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) == text.toUtf8().size();
+    }
+    Q_INVOKABLE bool remove(const QString &file) const { return QFile::remove(file); }
+
+private:
+    QString answer;
+};
+
 } // namespace
 
 class Setup : public QObject
@@ -53,6 +85,8 @@ public slots:
         context->setContextProperty(QStringLiteral("testTarget"),
                                     realView ? QStringLiteral("view") : QStringLiteral("standin"));
         control = std::make_unique<RecordingControl>(&log);
+        files = std::make_unique<TestFiles>();
+        context->setContextProperty(QStringLiteral("testFiles"), files.get());
         if (realView) {
             scratch = std::make_unique<QTemporaryDir>();
             if (!scratch->isValid() || !copyModules(scratch->path()) || !QDir::setCurrent(scratch->path()))
@@ -60,6 +94,7 @@ public slots:
             device = std::make_unique<Hid_Thread>();
             view = std::make_unique<myQQuickView>();
             view->hidThread = device.get();
+            setFileDialogs(*view, files.get());
             context->setContextProperty(QStringLiteral("ui_View"), view.get());
             context->setContextProperty(QStringLiteral("hid"), device.get());
             context->setContextProperty(QStringLiteral("recorder"), nullptr);
@@ -80,6 +115,7 @@ private:
     std::unique_ptr<RecordingView> standIn;
     std::unique_ptr<RecordingHid> hidStandIn;
     std::unique_ptr<RecordingControl> control;
+    std::unique_ptr<TestFiles> files;
     std::unique_ptr<QTemporaryDir> scratch;
     std::unique_ptr<Hid_Thread> device;
     std::unique_ptr<myQQuickView> view;

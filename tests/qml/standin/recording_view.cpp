@@ -17,6 +17,7 @@ void RecordingView::reset()
     currentProfileNo = 0;
     currentDpiAnswer = 1;
     currentProfileAnswer = 1;
+    fileChosen = false;
     globals.clear();
     defaults.clear();
     profiles = QList<QVariantMap>(10);
@@ -68,7 +69,9 @@ void RecordingView::resetApconfig() { record(QStringLiteral("resetApconfig")); }
 bool RecordingView::loadMacroFile(QVariant macroFileName)
 {
     record(QStringLiteral("loadMacroFile"), {macroFileName});
-    return false;
+    if (fileChosen)
+        macros.insert(macroFileName.toString(), {QStringLiteral("1,A"), QStringLiteral("2,A"), QStringLiteral("1")});
+    return fileChosen;
 }
 
 void RecordingView::saveMacroFile(QVariant macroFileName) { record(QStringLiteral("saveMacroFile"), {macroFileName}); }
@@ -76,7 +79,7 @@ void RecordingView::saveMacroFile(QVariant macroFileName) { record(QStringLitera
 bool RecordingView::loadProfile(int profile)
 {
     record(QStringLiteral("loadProfile"), {profile});
-    return false;
+    return fileChosen;
 }
 
 void RecordingView::saveProfile(int profile) { record(QStringLiteral("saveProfile"), {profile}); }
@@ -102,6 +105,7 @@ QStringList RecordingView::getLangStrings(QString typeStr, QString langCode)
 QVariant RecordingView::createMacroIni(QVariant name, QVariant macroIndex)
 {
     record(QStringLiteral("createMacroIni"), {name, macroIndex});
+    macros.insert(name.toString(), {QStringLiteral("1")});
     return true;
 }
 
@@ -118,6 +122,10 @@ QVariant RecordingView::updataNameList(QVariant type, QStringList nameList)
 QVariant RecordingView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
 {
     record(QStringLiteral("modifyMacroNameUpdateProfile"), {oldname, newname});
+    // As the store: only an existing macro gets a name no other macro has.
+    if (!macros.contains(oldname.toString()) || macros.contains(newname.toString()))
+        return false;
+    macros.insert(newname.toString(), macros.take(oldname.toString()));
     return true;
 }
 
@@ -129,7 +137,7 @@ void RecordingView::deleteMacroUpdateProfile(QVariant macroName)
 QVariant RecordingView::deleteMacroIni(QVariant name)
 {
     record(QStringLiteral("deleteMacroIni"), {name});
-    return true;
+    return macros.remove(name.toString()) > 0;
 }
 
 QVariantList RecordingView::getNameList(QVariant type)

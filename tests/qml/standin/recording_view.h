@@ -39,6 +39,8 @@ public:
     Q_INVOKABLE void setGunRecord(int index, const QVariantList &record) { guns.insert(index, record); }
     Q_INVOKABLE void setCurrentDpiAnswer(int stage) { currentDpiAnswer = stage; }
     Q_INVOKABLE void setCurrentProfileAnswer(int profile) { currentProfileAnswer = profile; }
+    // Whether the import dialogs return a file (true) or are cancelled (false, the default).
+    Q_INVOKABLE void setFileChosen(bool chosen) { fileChosen = chosen; }
 
 public slots:
     void clearHidBusy();
@@ -116,6 +118,7 @@ private:
     int currentProfileNo = 0;
     int currentDpiAnswer = 1;
     int currentProfileAnswer = 1;
+    bool fileChosen = false;
     QVariantMap globals;
     QVariantMap defaults;
     QList<QVariantMap> profiles;

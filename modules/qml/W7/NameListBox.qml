@@ -1,0 +1,93 @@
+import QtQuick
+import "../common/Style.js" as Style
+
+// A framed list of names with one current entry and, optionally, one marked entry. A click chooses an
+// entry; a double click on an entry from `renamableFrom` on opens a field over it for a new name, which
+// Enter hands over with renameRequested (Escape, or endRename(), drops it).
+Rectangle {
+    id: box
+
+    property var names: []
+    property int currentIndex: -1
+    property int markedIndex: -1
+    property int renamableFrom: 0
+    // The entry whose name is being edited, or -1.
+    property int renaming: -1
+    signal chosen(int index)
+    signal renameRequested(int index, string name)
+
+    color: Style.fieldColor
+    border.color: Style.lineColor
+
+    function startRename(index) {
+        if (index < renamableFrom || index >= names.length)
+            return
+        chosen(index)
+        renaming = index
+    }
+
+    function endRename() {
+        renaming = -1
+    }
+
+    ListView {
+        id: list
+        anchors.fill: parent
+        anchors.margins: 1
+        clip: true
+        model: box.names
+        currentIndex: box.currentIndex
+        boundsBehavior: Flickable.StopAtBounds
+        delegate: Rectangle {
+            id: row
+            required property int index
+            required property var modelData
+            objectName: "nameRow" + index
+            width: list.width
+            height: 26
+            color: index === box.currentIndex ? Style.colorGray2 : rowArea.containsMouse ? Style.colorGray1 : "transparent"
+            Text {
+                x: 10
+                width: parent.width - 34
+                anchors.verticalCenter: parent.verticalCenter
+                visible: box.renaming !== row.index
+                text: String(row.modelData)
+                elide: Text.ElideRight
+                color: row.index === box.currentIndex ? Style.colorOrange : Style.fontColor
+                font.family: Style.fontFamily
+                font.pixelSize: Style.fontSize1
+            }
+            Text {
+                anchors.right: parent.right
+                anchors.rightMargin: 10
+                anchors.verticalCenter: parent.verticalCenter
+                visible: row.index === box.markedIndex
+                text: "●"
+                color: Style.colorOrange
+                font.pixelSize: Style.fontSize0
+            }
+            MouseArea {
+                id: rowArea
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: if (box.renaming !== row.index) box.chosen(row.index)
+                onDoubleClicked: box.startRename(row.index)
+            }
+            Loader {
+                anchors.fill: parent
+                anchors.margins: 2
+                active: box.renaming === row.index
+                sourceComponent: RectInput {
+                    objectName: "renameInput"
+                    text: String(row.modelData)
+                    Component.onCompleted: takeFocus()
+                    onAccepted: (t) => {
+                        box.renaming = -1
+                        box.renameRequested(row.index, t)
+                    }
+                    onCancelled: box.renaming = -1
+                }
+            }
+        }
+    }
+}

@@ -91,7 +91,16 @@ void reset()
     s.calls.clear();
     s.clock = nullptr;
     s.plugListener = nullptr;
+    s.openError.clear();
     s.changed.notify_all();
+}
+
+void setAccess(int device, Access access)
+{
+    Sim &s = sim();
+    std::lock_guard guard(s.lock);
+    if (auto it = s.devices.find(device); it != s.devices.end())
+        it->second.access = access;
 }
 
 std::string pathOf(int device, int interfaceNumber)

@@ -5,6 +5,7 @@
 
 #include "sim_core.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -95,24 +96,26 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
     std::lock_guard guard(s.lock);
     int device = -1, iface = -1;
     const bool parsed = parsePath(path, device, iface);
+    int error = 0;
     if (const auto fault = dueFault(s, Fn::OpenPath)) {
         recordFault(s, Fn::OpenPath, *fault, device);
         if (*fault == Fault::Unplug)
             unplugLocked(s, device);
-        Event e;
-        e.kind = Kind::OpenFailed;
-        e.device = device;
-        e.interfaceNumber = iface;
-        record(s, e);
-        return nullptr;
+        error = openErrorOf(*fault);
     }
     auto it = parsed ? s.devices.find(device) : s.devices.end();
-    if (it == s.devices.end() || !it->second.plugged || !interfaceOf(it->second, iface)) {
+    if (!error && (it == s.devices.end() || !it->second.plugged || !interfaceOf(it->second, iface)))
+        error = ENOENT;
+    if (!error && it->second.access != Access::Granted)
+        error = openErrorOf(it->second.access == Access::Denied ? Fault::Denied : Fault::Busy);
+    if (error) {
         Event e;
         e.kind = Kind::OpenFailed;
         e.device = device;
         e.interfaceNumber = iface;
         record(s, e);
+        s.openError = openErrorText(path, error);
+        errno = error;
         return nullptr;
     }
     auto *dev = new hid_device_;
@@ -120,6 +123,7 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
     dev->interfaceNumber = iface;
     dev->generation = it->second.generation;
     ++s.handles;
+    s.openError.clear();
     record(s, eventFor(Kind::Open, dev));
     return dev;
 }
@@ -289,9 +293,14 @@ struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_get_device_info(hid_devi
     return nullptr;
 }
 
-HID_API_EXPORT const wchar_t *HID_API_CALL hid_error(hid_device *)
+HID_API_EXPORT const wchar_t *HID_API_CALL hid_error(hid_device *dev)
 {
-    return L"virtual mouse: see the log";
+    if (dev)
+        return L"virtual mouse: see the log";
+    // Like hidraw: the text of the last failed open, valid until the next open.
+    Sim &s = sim();
+    std::lock_guard guard(s.lock);
+    return s.openError.empty() ? L"Success" : s.openError.c_str();
 }
 
 HID_API_EXPORT const struct hid_api_version *HID_API_CALL hid_version(void)

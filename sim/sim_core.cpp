@@ -1,5 +1,6 @@
 #include "sim_core.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 
@@ -59,6 +60,18 @@ const char *fnName(Fn fn)
     return "?";
 }
 
+const char *faultSuffix(Fault fault)
+{
+    switch (fault) {
+    case Fault::Unplug: return " unplug";
+    case Fault::Timeout: return " timeout";
+    case Fault::Denied: return " denied";
+    case Fault::Busy: return " busy";
+    case Fault::Fail: break;
+    }
+    return " fails";
+}
+
 }  // namespace
 
 void recordFault(Sim &s, Fn fn, Fault fault, int device)
@@ -66,8 +79,33 @@ void recordFault(Sim &s, Fn fn, Fault fault, int device)
     Event e;
     e.kind = Kind::Fault;
     e.device = device;
-    e.name = std::string(fnName(fn)) + (fault == Fault::Unplug ? " unplug" : fault == Fault::Timeout ? " timeout" : " fails");
+    e.name = std::string(fnName(fn)) + faultSuffix(fault);
     record(s, e);
+}
+
+int openErrorOf(Fault fault)
+{
+    switch (fault) {
+    case Fault::Denied: return EACCES;
+    case Fault::Busy: return EBUSY;
+    case Fault::Unplug: return ENOENT;
+    case Fault::Fail:
+    case Fault::Timeout: break;
+    }
+    return EIO;
+}
+
+std::wstring openErrorText(const char *path, int error)
+{
+    // hidraw's wording; the reason in the C locale, whatever the test's locale is.
+    const wchar_t *reason = error == EACCES ? L"Permission denied"
+                          : error == EBUSY  ? L"Device or resource busy"
+                          : error == ENOENT ? L"No such file or directory"
+                                            : L"Input/output error";
+    std::wstring text = L"Failed to open a device with path '";
+    for (const char *c = path ? path : ""; *c; ++c)
+        text += wchar_t(static_cast<unsigned char>(*c));
+    return text + L"': " + reason;
 }
 
 void unplugLocked(Sim &s, int device)

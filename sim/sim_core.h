@@ -28,6 +28,7 @@ struct Slot
     std::unique_ptr<DeviceModel> model;
     bool plugged = true;
     uint64_t generation = 1;
+    Access access = Access::Granted;
 };
 
 struct Injection
@@ -49,6 +50,7 @@ struct Sim
     std::function<int64_t()> clock;
     std::function<void()> plugListener;
     int handles = 0;
+    std::wstring openError;   // hid_error(NULL): the last failed open, empty after a successful one
 };
 
 Sim &sim();
@@ -56,6 +58,9 @@ void record(Sim &s, Event event);
 // Counts a call and returns the fault due at it, if any.
 std::optional<Fault> dueFault(Sim &s, Fn fn);
 void recordFault(Sim &s, Fn fn, Fault fault, int device);
+// The errno value a failed open reports for a fault, and hidraw's text for an errno value.
+int openErrorOf(Fault fault);
+std::wstring openErrorText(const char *path, int error);
 void unplugLocked(Sim &s, int device);
 bool parsePath(const char *path, int &device, int &iface);
 const InterfaceSpec *interfaceOf(const Slot &slot, int number);

@@ -108,9 +108,18 @@ enum class Fault {
     Fail,      // the call returns its error value
     Unplug,    // the device of the call is unplugged just before it (so the call fails as on removal)
     Timeout,   // reads only: returns 0 at once, as when nothing arrived in time
+    Denied,    // opens only: fails as a hidraw node this user may not open (errno EACCES)
+    Busy,      // opens only: fails as a device another program holds exclusively (errno EBUSY)
 };
 void injectFault(Fn fn, int nth, Fault fault = Fault::Fail);
 int callCount(Fn fn);
+
+// Access to a device as the system's permissions give it: while a device is denied or busy, every open of
+// its interfaces fails like the fault of that name. A failed open sets errno and leaves hidraw's text for
+// hid_error(NULL): "Failed to open a device with path '<path>': Permission denied" (or "Device or resource
+// busy", "No such file or directory" for a device that is not there, "Input/output error" for Fail).
+enum class Access { Granted, Denied, Busy };
+void setAccess(int device, Access access);
 
 // The log of everything the devices saw, in order.
 enum class Kind { Enumerate, Open, OpenFailed, Close, FeatureOut, FeatureIn, Output, Input, Fault };

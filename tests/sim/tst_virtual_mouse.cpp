@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <cerrno>
 #include <thread>
 
 using namespace vmouse;
@@ -255,6 +256,46 @@ private slots:
         QVERIFY(clock.elapsed() < 1000);
         hid_close(dev);
         QCOMPARE(fixture::events({Kind::Fault}).size(), size_t(3));
+    }
+
+    // Failed opens leave errno and hidraw's text for hid_error(NULL): from a one-time fault, from a lasting
+    // access problem, and for a device that is not there. A successful open clears the text.
+    void failedOpensTellWhy()
+    {
+        const int id = addDevice(demoMouse(Family::F553, false));
+        const std::string path = pathOf(id, 1);
+        auto failure = [&path](int expectedErrno, const QString &reason) {
+            errno = 0;
+            if (hid_device *dev = hid_open_path(path.c_str())) {
+                hid_close(dev);
+                return QStringLiteral("opened");
+            }
+            const QString text = QString::fromWCharArray(hid_error(nullptr));
+            const QString expected = QStringLiteral("Failed to open a device with path '%1': %2")
+                                         .arg(QString::fromStdString(path), reason);
+            return errno == expectedErrno && text == expected ? QStringLiteral("as expected") : text;
+        };
+
+        injectFault(Fn::OpenPath, 1, Fault::Denied);
+        QCOMPARE(failure(EACCES, "Permission denied"), QStringLiteral("as expected"));
+        QCOMPARE(failure(0, QString()), QStringLiteral("opened"));   // a one-time fault
+        QCOMPARE(QString::fromWCharArray(hid_error(nullptr)), QStringLiteral("Success"));
+        injectFault(Fn::OpenPath, 1, Fault::Busy);
+        QCOMPARE(failure(EBUSY, "Device or resource busy"), QStringLiteral("as expected"));
+
+        setAccess(id, Access::Denied);
+        QCOMPARE(failure(EACCES, "Permission denied"), QStringLiteral("as expected"));
+        QCOMPARE(failure(EACCES, "Permission denied"), QStringLiteral("as expected"));   // lasting
+        QVERIFY(!hid_open_path(pathOf(id, 2).c_str()));   // every interface of the device
+        setAccess(id, Access::Busy);
+        QCOMPARE(failure(EBUSY, "Device or resource busy"), QStringLiteral("as expected"));
+        setAccess(id, Access::Granted);
+        QCOMPARE(failure(0, QString()), QStringLiteral("opened"));
+
+        unplug(id);
+        QCOMPARE(failure(ENOENT, "No such file or directory"), QStringLiteral("as expected"));
+        QCOMPARE(openHandles(), 0);
+        QCOMPARE(fixture::events({Kind::Fault}).size(), size_t(2));
     }
 
     // A blocking read wakes for a report pushed by another thread, and for an unplug.

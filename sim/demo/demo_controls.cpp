@@ -6,6 +6,7 @@
 #include "widget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QSocketNotifier>
 
@@ -27,6 +28,11 @@ DemoControls::DemoControls(Widget &host, int mouse)
         mouseMenu->addAction(QStringLiteral("Press the DPI button"), this, [this] { vmouse::pressDpiButton(device); });
         mouseMenu->addAction(QStringLiteral("Unplug"), this, [this] { vmouse::unplug(device); });
         mouseMenu->addAction(QStringLiteral("Plug in"), this, [this] { vmouse::replug(device); });
+        mouseMenu->addSeparator();
+        mouseMenu->addAction(QStringLiteral("Deny access"), this, [this] { vmouse::setAccess(device, vmouse::Access::Denied); });
+        mouseMenu->addAction(QStringLiteral("Held by another program"), this,
+                             [this] { vmouse::setAccess(device, vmouse::Access::Busy); });
+        mouseMenu->addAction(QStringLiteral("Grant access"), this, [this] { vmouse::setAccess(device, vmouse::Access::Granted); });
         menu->insertMenu(menu->actions().value(0), mouseMenu);
         menu->insertSeparator(menu->actions().value(1));
     }
@@ -102,8 +108,23 @@ void DemoControls::run(const QString &line)
                 answer(QStringLiteral("log ") + QString::fromStdString(vmouse::describe(events[i])));
         logShown = events.size();
         answer(QStringLiteral("log end"));
+    } else if (command == QLatin1String("access")) {
+        const QString how = words.value(1);
+        const bool known = how == QLatin1String("granted") || how == QLatin1String("denied") || how == QLatin1String("busy");
+        if (known)
+            vmouse::setAccess(device, how == QLatin1String("denied") ? vmouse::Access::Denied
+                                      : how == QLatin1String("busy") ? vmouse::Access::Busy
+                                                                     : vmouse::Access::Granted);
+        answer(known ? QStringLiteral("access ") + how : QStringLiteral("unknown access: %1").arg(how));
     } else if (command == QLatin1String("shot")) {
-        const bool saved = window.grab().save(words.value(1));
+        QWidget *shown = &window;
+        if (words.size() > 2) {
+            shown = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == words[2] && w->isVisible())
+                    shown = w;
+        }
+        const bool saved = shown && shown->grab().save(words.value(1));
         answer(saved ? QStringLiteral("shot saved %1").arg(words.value(1)) : QStringLiteral("shot failed"));
     } else if (command == QLatin1String("quit")) {
         answer(QStringLiteral("quitting"));

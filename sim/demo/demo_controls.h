@@ -4,11 +4,14 @@
 //   dpi [stage]    press the DPI button (or report the given stage)
 //   unplug / plug  pull the mouse out / put it back (each also gives the system's device-change notice)
 //   notice         a device-change notice alone
+//   access <how>   the system's access to the mouse: granted, denied (no permission) or busy (held by
+//                  another program); it counts from the next open, so unplug and plug to see its effect
 //   state          print what the mouse holds (current DPI stage, profile, macros, key matrices) and
 //                  whether the window is shown and the view enabled
 //   close          what the window's close button does (hide to the tray)
 //   log            print the reports the mouse saw since the last "log"
-//   shot <file>    save a picture of the window
+//   shot <file> [name]  save a picture of the window (or of the open top-level window of that object
+//                  name, for example setupNotice)
 //   quit           what "Quit (&Q)" does
 // Every command answers one line on standard output; tray notifications are printed there too.
 

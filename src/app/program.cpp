@@ -1,7 +1,11 @@
 #include "program.h"
 
 #include "input_capture.h"
+#include "session_status.h"
+#include "settings_location.h"
+#include "setup_notice.h"
 #include "single_instance.h"
+#include "ui_controler.h"
 #include "widget.h"
 
 #include <hidapi.h>
@@ -28,8 +32,9 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
         return 1;
     }
 
-    // Everything under ./modules/ is found beside the executable, wherever the program was started from.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // Everything under ./modules/ is found in the settings folder, wherever the program was started from:
+    // beside the executable, or (installed, read-only there) in the user's data home.
+    QDir::setCurrent(prepareSettingsRoot(currentSettingsPlaces(QCoreApplication::applicationDirPath())));
     // Once, before any thread: hidapi's set-up is not thread-safe.
     hid_init();
     if (hooks.beforeWindow)
@@ -42,6 +47,10 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     capture.setKeyboardCallback(&Widget::keyboardCallback, &window);
     capture.setMouseCallback(&Widget::mouseCallback, &window);
     capture.setCopyDataHandler(&Widget::copyDataCallback, &window);
+    if (auto *status = window.windowController->findChild<SessionStatus *>())
+        status->setCaptureAvailable(capture.captureAvailable());
+    // Why a listed mouse stays disconnected, told once per cause (owned by the window).
+    new SetupNotice(window);
 
     const bool ownDeviceNotices = hooks.afterWindow && hooks.afterWindow(window);
 #ifndef Q_OS_WIN

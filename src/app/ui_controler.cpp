@@ -3,6 +3,7 @@
 #include "device_list.h"
 #include "hid_thread.h"
 #include "my_quick_view.h"
+#include "session_status.h"
 
 #include <QQmlContext>
 #include <QSettings>
@@ -43,6 +44,9 @@ void Ui_Controler::setup(QWidget *host, Hid_Thread *hid)
     view->setClearColor(Qt::transparent);
     view->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view->setObjectName(QStringLiteral("ui_View"));
+    // The session's limits (global input capture) for the interface's hints; there before it loads, so
+    // its bindings never see it missing.
+    view->rootContext()->setContextProperty(QStringLiteral("sessionStatus"), new SessionStatus(this));
     view->setSource(kInterfaceSource);
     if (!view->errors().isEmpty())
         qDebug() << "interface not loaded:" << view->errors();

@@ -1,0 +1,110 @@
+#include "settings_location.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifndef ZEPHRA_INSTALLED_DATA
+#define ZEPHRA_INSTALLED_DATA "../share/zephra-config"
+#endif
+
+namespace {
+
+const QString kModules = QStringLiteral("modules");
+
+bool isWritableFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+// Every folder and file under `from`, made again under `to` (which exists). Copies are writable by their
+// owner even when the installed files are read-only.
+bool copyTree(const QString &from, const QString &to)
+{
+    const QDir source(from);
+    QDirIterator it(from, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo item(it.next());
+        const QString target = to + QLatin1Char('/') + source.relativeFilePath(item.filePath());
+        if (item.isDir()) {
+            if (!QDir().mkpath(target))
+                return false;
+            continue;
+        }
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(item.filePath(), target))
+            return false;
+        QFile copy(target);
+        copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return true;
+}
+
+}  // namespace
+
+SettingsLocation chooseSettingsLocation(const SettingsPlaces &places)
+{
+    if (places.besideWritable)
+        return {places.executableDir, QString()};
+    if (places.dataHome.isEmpty()) {
+        // Nowhere to write: the shipped folder as it is.
+        const QString shipped = places.installedModules.isEmpty() ? places.executableDir
+                                                                  : QFileInfo(places.installedModules).path();
+        return {shipped, QString()};
+    }
+    return {QDir::cleanPath(places.dataHome + QLatin1Char('/') + QLatin1String(kDataFolderName)),
+            places.installedModules};
+}
+
+SettingsPlaces currentSettingsPlaces(const QString &executableDir)
+{
+    SettingsPlaces places;
+    places.executableDir = executableDir;
+    const QString beside = executableDir + QLatin1Char('/') + kModules;
+    const QString besideSettings = beside + QStringLiteral("/setting");
+    places.besideWritable = isWritableFolder(beside)
+                            && (!QFileInfo::exists(besideSettings) || isWritableFolder(besideSettings));
+    places.dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString shared = QDir::cleanPath(executableDir + QStringLiteral("/" ZEPHRA_INSTALLED_DATA "/") + kModules);
+    if (QFileInfo(beside).isDir())
+        places.installedModules = beside;
+    else if (QFileInfo(shared).isDir())
+        places.installedModules = shared;
+    return places;
+}
+
+bool seedSettings(const QString &defaults, const QString &root)
+{
+    const QString target = root + QLatin1Char('/') + kModules;
+    if (QFileInfo::exists(target))
+        return true;
+    const QString partial = target + QStringLiteral(".partial");
+    QDir(partial).removeRecursively();   // left by an interrupted first start
+    if (!QDir().mkpath(partial) || !copyTree(defaults, partial) || !QDir().rename(partial, target)) {
+        QDir(partial).removeRecursively();
+        return false;
+    }
+    return true;
+}
+
+QString prepareSettingsRoot(const SettingsPlaces &places)
+{
+    const SettingsLocation location = chooseSettingsLocation(places);
+    const QString modules = location.root + QLatin1Char('/') + kModules;
+    if (QFileInfo::exists(modules))
+        return location.root;
+    if (location.seedFrom.isEmpty()) {
+        qDebug() << "No settings found in" << modules;
+        return location.root;
+    }
+    if (seedSettings(location.seedFrom, location.root)) {
+        qDebug() << "Settings copied from" << location.seedFrom << "to" << modules;
+        return location.root;
+    }
+    qDebug() << "Settings could not be copied to" << location.root << "- the installed ones are used, nothing is saved";
+    return QFileInfo(location.seedFrom).path();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Where the program keeps its modules/ folder. A copy that may write beside its executable (a portable
+// copy, the build tree, Windows) keeps modules/ there. An installed copy (its executable under /usr, its
+// shipped settings read-only) keeps the user's modules/ in the data home, $XDG_DATA_HOME/zephra-config,
+// made on the first start from the installed defaults. Either way the folder that holds modules/ becomes
+// the current directory and every path stays ./modules/...
+
+#include <QString>
+
+inline constexpr char kDataFolderName[] = "zephra-config";
+
+// What the choice depends on.
+struct SettingsPlaces
+{
+    QString executableDir;
+    bool besideWritable = false;   // modules/ beside the executable exists and may be written
+    QString dataHome;              // $XDG_DATA_HOME, or ~/.local/share
+    QString installedModules;      // the shipped modules/ folder, empty when none was found
+};
+
+struct SettingsLocation
+{
+    QString root;       // the folder that holds modules/ and becomes the current directory
+    QString seedFrom;   // the modules/ folder copied into root on the first start; empty: nothing to copy
+};
+
+// The choice itself: beside the executable when that may be written, else the data home, seeded from the
+// installed modules/.
+SettingsLocation chooseSettingsLocation(const SettingsPlaces &places);
+
+// The places as this system has them: modules/ beside `executableDir` (written only when it and its
+// setting/ folder are writable), the data home of QStandardPaths, and the installed modules/ (beside the
+// executable, or in the data folder of the installation: <prefix>/share/zephra-config/modules).
+SettingsPlaces currentSettingsPlaces(const QString &executableDir);
+
+// Copies `defaults` to `root`/modules when that does not exist yet, through a temporary folder renamed at
+// the end, so an interrupted first start leaves no half-filled modules/. An existing modules/ is never
+// touched. False when the copy failed.
+bool seedSettings(const QString &defaults, const QString &root);
+
+// The whole decision for a start: chooses, seeds and returns the folder to make current. When the data home
+// cannot be filled, the installed folder is used as it is (read-only: nothing is saved).
+QString prepareSettingsRoot(const SettingsPlaces &places);

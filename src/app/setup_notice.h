@@ -1,0 +1,46 @@
+#pragma once
+// Tells the user once per run and cause why the mouse stays disconnected. After every discovery pass that
+// accepts nothing, the setup checker looks at the listed devices; a cause (no access, held by another
+// program, cannot be opened) is shown as a tray message with its fix. A session without a system tray gets
+// a normal window instead, which also says what the missing tray means and offers "Quit".
+
+#include "setup_check.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+#include <functional>
+
+class Widget;
+
+class SetupNotice : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SetupNotice(Widget &window);
+    ~SetupNotice() override;
+
+    // Looks at the listed devices and tells the user, unless this state was told before.
+    void check();
+
+    // Whether the session has a system tray (production: QSystemTrayIcon::isSystemTrayAvailable).
+    std::function<bool()> trayAvailable;
+    // The devices' state after a pass (production: probeListedDevices on the pass's device list).
+    std::function<QList<OpenAttempt>()> probe;
+
+    // The window of the last message shown without a tray, while it is open.
+    QMessageBox *window() const { return box; }
+
+signals:
+    void noticeShown(SetupState state, const QString &title, const QString &text);
+
+private:
+    void showInWindow(const SetupMessage &message);
+
+    Widget &host;
+    QSet<int> told;   // the states told so far, as ints
+    QPointer<QMessageBox> box;
+};

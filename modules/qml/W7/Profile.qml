@@ -26,10 +26,9 @@ DialogFrame {
     // Rebuilds the list from name list 2; entry 0 takes the "Standard" text, and the list is stored again
     // when that changed it.
     function init() {
-        var list = NameLists.readProfiles(ui_View.getNameList(2), profileLang[5])
-        var texts = NameLists.profileTexts(list)
-        var stored = NameLists.readList(ui_View.getNameList(2))
-        if (texts.join("\n") !== stored.join("\n"))
+        var stored = ui_View.getNameList(2)
+        var list = NameLists.readProfiles(stored, profileLang[5])
+        if (NameLists.profileTexts(list).join("\n") !== NameLists.readList(stored).join("\n"))
             store(list)
         else
             profiles = list

@@ -13,7 +13,8 @@ THREAD_TESTS := tst_listener tst_transport tst_commands
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-declarative-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
-  libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei
+  libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
+  dpkg-dev
 
 .PHONY: all deps configure build run test test-sanitize test-thread bench clean
 

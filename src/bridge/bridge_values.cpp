@@ -26,7 +26,7 @@ qint64 integerValue(const QVariant &value)
 
 uchar lowByte(const QVariant &value)
 {
-    return uchar(quint64(integerValue(value)) & 0xFF);
+    return lowByteOf(integerValue(value));
 }
 
 std::vector<uchar> lowBytes(const QVariantList &values, std::size_t count)

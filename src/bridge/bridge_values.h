@@ -11,6 +11,12 @@
 
 namespace bridge {
 
+// The low 8 bits of an integer, negative ones in two's complement.
+inline uchar lowByteOf(qint64 value)
+{
+    return uchar(quint64(value) & 0xFF);
+}
+
 // The integer value of a number or of a text holding one; anything else counts as 0.
 qint64 integerValue(const QVariant &value);
 

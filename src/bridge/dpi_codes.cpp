@@ -1,5 +1,6 @@
 #include "dpi_codes.h"
 
+#include "bridge_values.h"
 #include "profile_block.h"
 
 #include <algorithm>
@@ -23,11 +24,6 @@ constexpr Limit k3050[] = {
 constexpr qint64 k3389HighFrom = 12800;   // values from here on have bit 8 set (12800 / 50 = 256)
 constexpr qint64 k4090WideFrom = 5001;    // values from here on are in steps of 200 with bit 6 set
 
-uchar low(qint64 value)
-{
-    return uchar(quint64(value) & 0xFF);
-}
-
 }  // namespace
 
 bool hasHighBits(QStringView sensor)
@@ -38,7 +34,7 @@ bool hasHighBits(QStringView sensor)
 uchar stageCode(QStringView sensor, qint64 dpi)
 {
     if (sensor == u"3360")
-        return low(dpi / 100 - 1);
+        return bridge::lowByteOf(dpi / 100 - 1);
     if (sensor == u"3050") {
         for (const Limit &limit : k3050)
             if (limit.dpi >= dpi)
@@ -46,13 +42,13 @@ uchar stageCode(QStringView sensor, qint64 dpi)
         return 0;
     }
     if (sensor == u"3389")
-        return low(dpi / 50);
+        return bridge::lowByteOf(dpi / 50);
     if (sensor == u"3327")
-        return low((dpi / 100) * 2);
+        return bridge::lowByteOf((dpi / 100) * 2);
     // "4090" and every other sensor.
     if (dpi < k4090WideFrom)
-        return low(dpi / 100 - 1);
-    return low(dpi / 200) | 0x40;
+        return bridge::lowByteOf(dpi / 100 - 1);
+    return bridge::lowByteOf(dpi / 200) | 0x40;
 }
 
 StageCodes stageCodes(QStringView sensor, const Values &values)

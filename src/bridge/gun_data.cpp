@@ -1,17 +1,9 @@
 #include "gun_data.h"
 
+#include "bridge_values.h"
 #include "profile_block.h"
 
 #include <algorithm>
-
-namespace {
-
-uchar low(qint64 value)
-{
-    return uchar(quint64(value) & 0xFF);
-}
-
-}  // namespace
 
 namespace gun {
 
@@ -22,16 +14,17 @@ bool validGunNumber(int gunNumber)
 
 std::array<uchar, 4> command553(const Values &values, int gunNumber, uchar optionByte3)
 {
-    const uchar y = low(values.y);
-    return {low(values.shots), low(values.x), optionByte3 != 0 ? uchar(-y) : y, low(gunNumber - 1)};
+    const uchar y = bridge::lowByteOf(values.y);
+    return {bridge::lowByteOf(values.shots), bridge::lowByteOf(values.x), optionByte3 != 0 ? uchar(-y) : y,
+            bridge::lowByteOf(gunNumber - 1)};
 }
 
 void writeToBlock(uchar *target, const Values &values)
 {
     target[block::GunData] = block::kGunDataMarker;
-    target[block::GunData + 1] = low(values.shots);
-    target[block::GunData + 2] = low(values.x);
-    target[block::GunData + 3] = low(values.y);
+    target[block::GunData + 1] = bridge::lowByteOf(values.shots);
+    target[block::GunData + 2] = bridge::lowByteOf(values.x);
+    target[block::GunData + 3] = bridge::lowByteOf(values.y);
     target[block::GunFlags] &= uchar(~block::kGunFlagsCleared);
 }
 

@@ -233,7 +233,8 @@ private slots:
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
         const QString config = home.filePath(QStringLiteral(".config"));
         writeFile(config + QStringLiteral("/kdeglobals"),
-                  "# the user's\n[General]\nColorScheme=Breeze\n\n[KDE]\nDoubleClickInterval=400\nLookAndFeelPackage=org.kde.breeze\n\n[WM]\nactiveFont=Noto Sans\n");
+                  "# the user's\n[General]\nColorScheme=Breeze\n\n[KDE]\nDoubleClickInterval=400\n"
+                  "LookAndFeelPackage=org.kde.breeze\n\n[WM]\nactiveFont=Noto Sans\n");
         BridgeFixture f(vmouse::Family::F553);
         MessageCapture messages;
         f.view().mouseSetDoubleClickSpeed(10);

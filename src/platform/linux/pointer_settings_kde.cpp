@@ -39,8 +39,9 @@ void announce(const QString &file, QByteArrayView group, QByteArrayView key)
     if (file == kGlobals) {
         constexpr int kSettingsChanged = 3;   // KGlobalSettings change type
         constexpr int kMouseSettings = 0;     // KGlobalSettings settings category
-        QDBusMessage broadcast = QDBusMessage::createSignal(
-            QStringLiteral("/KGlobalSettings"), QStringLiteral("org.kde.KGlobalSettings"), QStringLiteral("notifyChange"));
+        QDBusMessage broadcast = QDBusMessage::createSignal(QStringLiteral("/KGlobalSettings"),
+                                                            QStringLiteral("org.kde.KGlobalSettings"),
+                                                            QStringLiteral("notifyChange"));
         broadcast << kSettingsChanged << kMouseSettings;
         bus.send(broadcast);
     }

@@ -31,7 +31,8 @@ std::unique_ptr<PointerSettings> pointerSettingsFor(const QString &xdgCurrentDes
         break;
     }
     if (xdgCurrentDesktop.isEmpty())
-        return std::make_unique<NoPointerSettings>(QStringLiteral("this session (no desktop named in XDG_CURRENT_DESKTOP)"));
+        return std::make_unique<NoPointerSettings>(
+            QStringLiteral("this session (no desktop named in XDG_CURRENT_DESKTOP)"));
     return std::make_unique<NoPointerSettings>(QStringLiteral("desktop %1").arg(xdgCurrentDesktop));
 }
 

@@ -4,6 +4,7 @@
 #   make test-sanitize  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make test-thread    the device tests with threads built with ThreadSanitizer
 #   make bench          build and run the benchmarks ("bench: <name> <value> <unit>" lines)
+#   make package        build the Debian package (<build>/zephra-config_<version>_<arch>.deb)
 
 SHELL := /bin/bash
 BUILD ?= build
@@ -16,7 +17,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-declarative-dev li
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
   dpkg-dev
 
-.PHONY: all deps configure build run test test-sanitize test-thread bench clean
+.PHONY: all deps configure build run test test-sanitize test-thread bench package clean
 
 all: build
 
@@ -57,6 +58,9 @@ test-thread: deps
 	cd $(THREAD_BUILD) && for t in $(THREAD_TESTS); do \
 	  TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/sanitizers/tsan.supp" QT_QPA_PLATFORM=offscreen ./$$t || exit 1; \
 	done
+
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@cd $(BUILD) && for b in ./bench_*; do $$b || exit 1; done

@@ -1,16 +1,20 @@
 // The setup checker: how a failed open is read, which state a set of opens gives, what the user is told,
 // the look at the devices through the virtual mouse (missing, ready, no permission, held by another
-// program), and the notice after discovery passes: once per cause, in the tray or in a window of its own.
+// program), the notice after discovery passes (once per cause, in the tray or in a window of its own), and
+// the session status the interface reads for its capture hint.
 
 #include "device_list.h"
 #include "message_capture.h"
 #include "modules_folder.h"
+#include "my_quick_view.h"
 #include "recording_sleeper.h"
+#include "session_status.h"
 #include "setup_notice.h"
 #include "udev_rules.h"
 #include "widget.h"
 
 #include <QPushButton>
+#include <QQmlContext>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -141,6 +145,22 @@ private slots:
         QCOMPARE(deniedNoTray.title, denied.title);
         QVERIFY(deniedNoTray.text.startsWith(denied.text + "\n\n"));
         QVERIFY(deniedNoTray.text.endsWith(noTray.text));
+    }
+
+    // The interface finds the session's capture state before it loads; the hint appears with the change.
+    void sessionStatusIsPublished()
+    {
+        Host host(false, true);
+        auto *status = qobject_cast<SessionStatus *>(
+            host.window->view()->rootContext()->contextProperty("sessionStatus").value<QObject *>());
+        QVERIFY(status);
+        QVERIFY(status->captureAvailable());
+        QVERIFY(status->captureHint().isEmpty());
+        QSignalSpy changed(status, &SessionStatus::captureAvailableChanged);
+        status->setCaptureAvailable(false);
+        status->setCaptureAvailable(false);
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(status->captureHint().contains("Wayland"));
     }
 
     // The look at the devices through the virtual mouse, with the shipped device list.

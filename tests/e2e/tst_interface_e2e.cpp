@@ -1,0 +1,237 @@
+// The interface end to end, driven like a user with synthetic clicks and keys (xdotool) on a virtual X
+// display: a macro recorded from the keyboard, bound to a button and found on the virtual mouse; a DPI
+// stage dragged and saved; pictures of the main window and the dialogs in the test output folder.
+
+#include "demo_process.h"
+#include "dpi_codes.h"
+#include "virtual_display.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const QString kOutput = QStringLiteral(ZEPHRA_TEST_OUTPUT);
+
+// Places on the 1024 x 640 window, as the interface lays it out.
+const QPoint kMacroEditorButton(110, 608);
+const QPoint kSystemSettingButton(220, 608);
+const QPoint kSaveButton(948, 608);
+const QPoint kKey6Entry(160, 321);
+const QPoint kDpiStage1Handle(763, 119);
+const QPoint kDpiStage1PastEnd(1000, 119);
+// In the macro editor (700 x 470, centred).
+const QPoint kNewMacroButton(229, 495);
+const QPoint kRecordButton(730, 170);
+const QPoint kEditorOkButton(805, 523);
+// In the assignment dialog (640 x 440, centred).
+const QPoint kMacroCategory(270, 269);
+const QPoint kMacroList(500, 159);
+const QPoint kFirstMacro(480, 183);
+const QPoint kAssignmentOkButton(775, 508);
+// In the system settings dialog (460 x 330, centred).
+const QPoint kSystemSettingOkButton(686, 455);
+
+}  // namespace
+
+class TestInterfaceEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs xdotool on the virtual display; returns its standard output.
+    QString xdotool(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display.display));
+        process.setProcessEnvironment(env);
+        process.start(display.xdotool, arguments);
+        if (!process.waitForFinished(10000) || process.exitCode() != 0)
+            return QString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // The top left corner of the program's window (a 1024 x 640 window of the demo).
+    QPoint windowOrigin()
+    {
+        const QStringList ids = xdotool({"search", "--onlyvisible", "--classname", "zephra-config-demo"})
+                                    .split('\n', Qt::SkipEmptyParts);
+        for (const QString &id : ids) {
+            const QString shell = xdotool({"getwindowgeometry", "--shell", id});
+            auto field = [&shell](const char *name) {
+                const QRegularExpression re(QStringLiteral("%1=(\\d+)").arg(QLatin1String(name)));
+                return re.match(shell).captured(1).toInt();
+            };
+            if (field("WIDTH") == 1024 && field("HEIGHT") == 640)
+                return QPoint(field("X"), field("Y"));
+        }
+        return QPoint(-1, -1);
+    }
+
+    void click(const QPoint &at)
+    {
+        const QPoint p = origin + at;
+        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+        QTest::qWait(300);
+    }
+
+    void drag(const QPoint &from, const QPoint &to)
+    {
+        const QPoint a = origin + from;
+        const QPoint b = origin + to;
+        xdotool({"mousemove", QString::number(a.x()), QString::number(a.y()), "mousedown", "1",
+                 "mousemove", QString::number((a.x() + b.x()) / 2), QString::number(a.y()),
+                 "mousemove", QString::number(b.x()), QString::number(b.y()), "mouseup", "1"});
+        QTest::qWait(300);
+    }
+
+    // Saves a picture of the window and checks its size.
+    void shot(DemoProcess &demo, const QString &name)
+    {
+        const QString picture = kOutput + QLatin1Char('/') + name;
+        const int mark = int(demo.lines().size());
+        demo.send("shot " + picture);
+        QVERIFY(demo.waitFor("^shot saved", 5000, mark) >= 0);
+        QCOMPARE(QImage(picture).size(), QSize(1024, 640));
+    }
+
+    // The reports the mouse received since the last call, as the demo's "log" lists them.
+    QStringList wireLog(DemoProcess &demo)
+    {
+        const int mark = int(demo.lines().size());
+        demo.send("log");
+        const int end = demo.waitFor("^log end$", 5000, mark);
+        return end < 0 ? QStringList() : demo.lines().mid(mark, end - mark);
+    }
+
+    // Starts the demo and waits until its interface is past the busy guard.
+    bool startDemo(DemoProcess &demo)
+    {
+        if (!demo.start() || demo.waitFor("QML initUI +returned", 15000) < 0)
+            return false;
+        QTest::qWait(1300);
+        origin = windowOrigin();
+        if (origin.x() < 0)
+            return false;
+        wireLog(demo);   // what start-up sent
+        return true;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!display.missing.isEmpty())
+            QSKIP(qPrintable(display.missing + " is not installed"));
+        QVERIFY2(!display.display.isEmpty(), "Xvfb did not start");
+        QDir().mkpath(kOutput);
+    }
+
+    // Record a macro from the keyboard, bind it to button 6 and find it on the mouse.
+    void recordedMacroReachesTheMouse()
+    {
+        DemoProcess demo(display.display);
+        QVERIFY2(startDemo(demo), qPrintable(demo.lines().join('\n')));
+
+        click(kMacroEditorButton);
+        click(kNewMacroButton);
+        click(kRecordButton);
+        const QPoint pointer = origin + QPoint(512, 100);
+        xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+        xdotool({"key", "a"});
+        QTest::qWait(400);
+        xdotool({"key", "b"});
+        QVERIFY(demo.waitFor("QML detectKeyboard false 5 returned") >= 0);
+        click(kRecordButton);   // stop: the macro is stored
+        shot(demo, QStringLiteral("interface_macro_editor.png"));
+
+        const QSettings stored(demo.folder() + QStringLiteral("/modules/macro/Macro_0.bin"), QSettings::IniFormat);
+        QCOMPARE(stored.value("config/total").toInt(), 7);
+        QCOMPARE(stored.value("macro/0").toString(), QStringLiteral("1,A"));
+        QCOMPARE(stored.value("macro/2").toString(), QStringLiteral("2,A"));
+        QVERIFY(stored.value("macro/3").toString().startsWith(QLatin1String("0,")));
+        QCOMPARE(stored.value("macro/6").toString(), QStringLiteral("2,B"));
+
+        click(kEditorOkButton);
+        click(kKey6Entry);
+        click(kMacroCategory);
+        click(kMacroList);
+        click(kFirstMacro);
+        shot(demo, QStringLiteral("interface_assignment_macro.png"));
+        click(kAssignmentOkButton);
+        QTest::qWait(1500);   // the upload takes a few reports
+
+        // Macro number 6 (button 6's slot 5, plus one), then the device macro: repeat 1; A down, A up
+        // after a short wait and with the release bit; B down after the 400 ms pause (at least 20 units of
+        // 10 ms); B up; the end pair.
+        const QStringList log = wireLog(demo);
+        const int command = int(log.indexOf(QRegularExpression(".* plain \\[ 00 13 06 .* SetMacroKey")));
+        QVERIFY2(command >= 0, qPrintable(log.join('\n')));
+        const QString payload = log.value(command + 1);
+        const QRegularExpression macro("\\[ 00 00 01 ([0-7][0-9a-f]) 04 ([89a-f][0-9a-f]) 04 ([0-7][0-9a-f]) 05 "
+                                       "81 05 00 00 00 .* SetMacroKey payload$");
+        const QRegularExpressionMatch m = macro.match(payload);
+        QVERIFY2(m.hasMatch(), qPrintable(payload));
+        const int pause = (m.captured(2).toInt(nullptr, 16) & 0x7F);
+        QVERIFY2(pause >= 20 && pause < 127, qPrintable(payload));
+
+        demo.send("quit");
+        int code = -1;
+        QVERIFY(demo.finish(10000, &code));
+        QCOMPARE(code, 0);
+    }
+
+    // Drag DPI stage 1 to its end, press Save, and find the new stage table on the mouse; pictures of
+    // the main window and the system settings dialog.
+    void draggedDpiStageIsSaved()
+    {
+        DemoProcess demo(display.display);
+        QVERIFY2(startDemo(demo), qPrintable(demo.lines().join('\n')));
+        shot(demo, QStringLiteral("interface_main.png"));
+
+        click(kSystemSettingButton);
+        shot(demo, QStringLiteral("interface_system_settings.png"));
+        click(kSystemSettingOkButton);
+        wireLog(demo);
+
+        drag(kDpiStage1Handle, kDpiStage1PastEnd);
+        click(kSaveButton);
+        QTest::qWait(800);
+        shot(demo, QStringLiteral("interface_dpi_saved.png"));
+
+        // The table the shipped settings give, with stage 1 at the highest DPI.
+        const QSettings global(demo.folder() + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
+        const QSettings profile(demo.folder() + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
+        const QString sensor = global.value("mouse/sensorType").toString();
+        const QStringList values = profile.value("mouse/dpiValueArray").toStringList();
+        const int count = profile.value("mouse/currentDpiCount").toInt();
+        QCOMPARE(values.value(0).toInt(), global.value("mouse/maxDPI").toInt());   // what Save stored
+        dpi::Stages codes{};
+        for (int i = 0; i < dpi::kStages; ++i)
+            codes[size_t(i)] = dpi::stageCode(sensor, values.value(i).toLongLong());
+        QString table;
+        for (uchar b : dpi::table553(codes, count))
+            table += QStringLiteral(" %1").arg(b, 2, 16, QLatin1Char('0'));
+
+        const QStringList log = wireLog(demo);
+        const int command = int(log.indexOf(QRegularExpression(".* plain \\[ 00 11 .* SetDPISet")));
+        QVERIFY2(command >= 0, qPrintable(log.join('\n')));
+        QVERIFY2(log.value(command + 1).contains("[ 00" + table + " "), qPrintable(log.value(command + 1) + " /" + table));
+
+        demo.send("quit");
+        int code = -1;
+        QVERIFY(demo.finish(10000, &code));
+        QCOMPARE(code, 0);
+    }
+
+private:
+    VirtualDisplay display;
+    QPoint origin;
+};
+
+QTEST_GUILESS_MAIN(TestInterfaceEndToEnd)
+#include "tst_interface_e2e.moc"

@@ -34,6 +34,9 @@ DialogFrame {
     property int ticks: 0
     // The insert-key box waits for the next key press.
     property bool waitingKey: false
+    // Why keys cannot be recorded in this session (empty where the global keyboard capture works).
+    readonly property string captureHint: typeof sessionStatus !== "undefined" && sessionStatus
+                                          ? sessionStatus.captureHint : ""
 
     signal modifyMacroData(string name)
     signal deleteMacro(string name)
@@ -439,6 +442,7 @@ DialogFrame {
         objectName: "byteCount"
         x: 240
         y: 392
+        visible: editor.macroName !== ""
         text: editor.byteCount + " / " + MacroCode.deviceMacroSize
         color: editor.isFull ? Style.pendingColor : Style.dimColor
         font.family: Style.fontFamily
@@ -484,6 +488,16 @@ DialogFrame {
                 onEdited: (t) => editor.setRepeat(t)
             }
         }
+        Text {
+            objectName: "captureHint"
+            width: 210
+            visible: (editor.recording || editor.waitingKey) && editor.captureHint !== ""
+            text: editor.captureHint
+            wrapMode: Text.WordWrap
+            color: Style.pendingColor
+            font.family: Style.fontFamily
+            font.pixelSize: Style.fontSize1
+        }
     }
     TextButton {
         objectName: "okButton"
@@ -495,44 +509,11 @@ DialogFrame {
         onClicked: editor.finish()
     }
 
-    // The action menu.
-    Rectangle {
+    MacroActionMenu {
         id: menu
         objectName: "actionMenu"
-        visible: false
         z: 20
-        width: 170
-        height: editor.menuEntries.length * 26 + 2
-        color: "#10171d"
-        border.color: Style.colorOrange
-        Column {
-            x: 1
-            y: 1
-            Repeater {
-                model: editor.menuEntries
-                Rectangle {
-                    required property var modelData
-                    objectName: "menu_" + modelData[1]
-                    width: menu.width - 2
-                    height: 26
-                    color: entryArea.containsMouse && modelData[2] ? Style.colorGray2 : "transparent"
-                    Text {
-                        x: 10
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: editor.macroEditorLang[modelData[0]]
-                        color: modelData[2] ? Style.fontColor : Style.dimColor
-                        opacity: modelData[2] ? 1 : 0.5
-                        font.family: Style.fontFamily
-                        font.pixelSize: Style.fontSize1
-                    }
-                    MouseArea {
-                        id: entryArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onClicked: if (modelData[2]) editor.menuCommand(modelData[1])
-                    }
-                }
-            }
-        }
+        entries: editor.menuEntries.map(function (e) { return [editor.macroEditorLang[e[0]], e[1], e[2]] })
+        onChosen: (command) => editor.menuCommand(command)
     }
 }

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -23,6 +24,7 @@ private slots:
         if (!display.missing.isEmpty())
             QSKIP(qPrintable(display.missing + " is not installed"));
         QVERIFY2(!display.display.isEmpty(), "Xvfb did not start");
+        qputenv("DISPLAY", display.display);   // for xdotool
         QDir().mkpath(kOutput);
     }
 
@@ -115,6 +117,26 @@ private slots:
         first.send("quit");
         int code = -1;
         QVERIFY(first.finish(10000, &code));
+        QCOMPARE(code, 0);
+    }
+
+    // Keys and clicks made anywhere on the display reach the interface as HID usages and button codes,
+    // after the event (queued).
+    void globalInputReachesTheInterface()
+    {
+        DemoProcess demo(display.display);
+        QVERIFY(demo.start());
+        QVERIFY(demo.waitFor("QML run +returned") >= 0);
+        const int mark = demo.lines().size();
+        QProcess::execute(display.xdotool, {"mousemove", "100", "200", "key", "1", "click", "1"});
+        QVERIFY2(demo.waitFor("^zephra.ui: QML detectKeyboard true 30 returned$", 5000, mark) >= 0,
+                 qPrintable(demo.lines().join('\n')));
+        QVERIFY(demo.waitFor("^zephra.ui: QML detectKeyboard false 30 returned$", 5000, mark) >= 0);
+        QVERIFY(demo.waitFor("^zephra.ui: QML detectMouse true 240 100 200 returned$", 5000, mark) >= 0);
+        QVERIFY(demo.waitFor("^zephra.ui: QML detectMouse false 240 100 200 returned$", 5000, mark) >= 0);
+        demo.send("quit");
+        int code = -1;
+        QVERIFY(demo.finish(10000, &code));
         QCOMPARE(code, 0);
     }
 

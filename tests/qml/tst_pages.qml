@@ -88,6 +88,7 @@ ZephraTestCase {
         requireStandIn()
         startUp()
         var system = page("systemSettingMain")
+        root.openDialog(system)   // its controls are made when it first opens
         system.setMouseRate(337)
         compare(numbers(lastArgs("mouseSetCursorSpeed")), [10])
         system.setDoubleRate(4)
@@ -103,6 +104,7 @@ ZephraTestCase {
         requireStandIn()
         startUp(function () { standIn.setProfileValue(0, "mouse/scrollRate", "250") })
         var system = page("systemSettingMain")
+        root.openDialog(system)
         verify(findChild(system, "screenOption").checked)
         verify(!findChild(system, "linesOption").checked)
         compare(system.scrollRate, 1000)

@@ -100,6 +100,31 @@ ZephraTestCase {
         verify(!page("background").powerOn)
     }
 
+    // What start-up does not need is made on first use: the dialogs' controls, the drop-down lists and a
+    // button's highlight on the mouse picture.
+    function test_dialogs_and_lists_are_made_when_first_shown() {
+        startUp()
+        var dialogs = ["keyAssigmentMain", "systemSettingMain", "macroEditorMain", "profileMain"]
+        for (var i = 0; i < dialogs.length; ++i) {
+            var dialog = page(dialogs[i])
+            compare(dialog.bodyItem, null, dialogs[i])
+            root.openDialog(dialog)
+            verify(dialog.bodyItem !== null, dialogs[i])
+            verify(findChild(dialog, "okButton") !== null || findChild(dialog, "newButton") !== null, dialogs[i])
+            dialog.close()
+            verify(dialog.bodyItem !== null, dialogs[i])   // kept once made
+        }
+        var modes = findChild(page("lightControlMain"), "modeList")
+        compare(findChild(modes, "popup"), null)
+        modes.opened = true
+        verify(findChild(modes, "popup") !== null)
+        modes.close()
+        var highlight = findChild(page("mouseMain"), "highlight1")
+        compare(String(highlight.source), "")
+        page("mouseMain").highlighted = 1
+        verify(String(highlight.source).indexOf("key2.png") > 0)
+    }
+
     function test_set_current_dpi() {
         startUp()
         var dpi = page("dpiSettingMain")

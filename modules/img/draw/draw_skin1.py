@@ -41,9 +41,6 @@ GRADIENTS = """
   <radialGradient id="glow" cx="0.5" cy="0.5" r="0.5">
     <stop offset="0" stop-color="#04a6e1" stop-opacity="0.9"/><stop offset="1" stop-color="#04a6e1" stop-opacity="0.35"/>
   </radialGradient>
-  <linearGradient id="bg" x1="0" y1="0" x2="0" y2="1">
-    <stop offset="0" stop-color="#111a21"/><stop offset="0.6" stop-color="#0b1116"/><stop offset="1" stop-color="#070b0e"/>
-  </linearGradient>
 </defs>"""
 
 # The mouse from above (180 x 300). Button areas match the hot spots of the mouse picture page.
@@ -108,15 +105,9 @@ def logo(width, height, scale):
 def index_images():
     render("index", "logo.png", 240, 36, logo(240, 36, 1.0))
     render("index", "powerLogo.png", 480, 80, logo(480, 80, 2.0))
-    body = GRADIENTS + '<rect width="1024" height="640" fill="url(#bg)"/>'
-    body += '<rect x="0" y="0" width="1024" height="52" fill="#0e161c"/>'
-    body += '<line x1="0" y1="52" x2="1024" y2="52" stroke="%s" stroke-opacity="0.5"/>' % ACCENT
-    for x, w in ((12, 306), (706, 306)):
-        body += ('<rect x="%d" y="60" width="%d" height="508" rx="6" fill="#0f171d" fill-opacity="0.85" '
-                 'stroke="#1f3440"/>' % (x, w))
-    body += '<ellipse cx="512" cy="330" rx="170" ry="230" fill="%s" fill-opacity="0.05"/>' % ACCENT
-    body += '<line x1="0" y1="578" x2="1024" y2="578" stroke="#1f3440"/>'
-    render("index", "background.png", 1024, 640, body)
+    # The window's background (a gradient, the title bar, the side panels, an ellipse behind the mouse) is
+    # drawn by the interface itself (qml/basic/Environment.qml): a window-sized picture would cost its
+    # decoding at every start.
     stroke = 'fill="none" stroke="#e8eef2" stroke-width="2" stroke-linecap="round"'
     render("index", "minBtn.png", 16, 16, '<line x1="3" y1="12" x2="13" y2="12" %s/>' % stroke)
     render("index", "closeBtn.png", 16, 16,

@@ -35,34 +35,42 @@ Item {
         }
     }
 
-    Rectangle {
-        visible: dropDown.opened
-        y: dropDown.height + 2
-        x: Math.min(0, 120 - width)
-        width: dropDown.columns * (dropDown.cell + 2) + 6
-        height: Math.ceil(dropDown.model.length / dropDown.columns) * (dropDown.cell + 2) + 6
-        color: "#10171d"
-        border.color: Style.colorOrange
-        Grid {
-            anchors.fill: parent
-            anchors.margins: 3
-            columns: dropDown.columns
-            spacing: 2
-            Repeater {
-                model: dropDown.model
-                Rectangle {
-                    required property var modelData
-                    width: dropDown.cell
-                    height: dropDown.cell
-                    color: modelData
-                    border.color: cellArea.containsMouse ? "white" : "transparent"
-                    MouseArea {
-                        id: cellArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onClicked: {
-                            dropDown.opened = false
-                            dropDown.picked(String(parent.modelData))
+    // The grid is made each time it opens.
+    Loader {
+        active: dropDown.opened
+        sourceComponent: gridComponent
+    }
+    Component {
+        id: gridComponent
+        Rectangle {
+            y: dropDown.height + 2
+            x: Math.min(0, 120 - width)
+            width: dropDown.columns * (dropDown.cell + 2) + 6
+            height: Math.ceil(dropDown.model.length / dropDown.columns) * (dropDown.cell + 2) + 6
+            color: "#10171d"
+            border.color: Style.colorOrange
+            Grid {
+                anchors.fill: parent
+                anchors.margins: 3
+                columns: dropDown.columns
+                spacing: 2
+                Repeater {
+                    model: dropDown.model
+                    Rectangle {
+                        required property var modelData
+                        width: dropDown.cell
+                        height: dropDown.cell
+                        color: modelData
+                        border.color: cellArea.containsMouse ? "white" : "transparent"
+                        MouseArea {
+                            id: cellArea
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            onClicked: {
+                                // The grid goes away when it closes: pick first.
+                                dropDown.picked(String(parent.modelData))
+                                dropDown.opened = false
+                            }
                         }
                     }
                 }

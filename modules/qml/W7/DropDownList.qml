@@ -54,45 +54,53 @@ Item {
         }
     }
 
-    Rectangle {
-        id: popup
-        objectName: "popup"
-        visible: dropDown.opened
+    // The list is made each time it opens.
+    Loader {
         y: dropDown.height
-        width: dropDown.width
-        height: Math.min(dropDown.model.length, dropDown.maxRows) * dropDown.rowHeight + 2
-        color: "#10171d"
-        border.color: Style.colorOrange
-        ListView {
-            id: list
-            anchors.fill: parent
-            anchors.margins: 1
-            clip: true
-            model: dropDown.model
-            boundsBehavior: Flickable.StopAtBounds
-            delegate: Rectangle {
-                required property int index
-                required property var modelData
-                width: list.width
-                height: dropDown.rowHeight
-                color: rowArea.containsMouse ? Style.colorGray2
-                     : index === dropDown.currentIndex ? Style.colorGray1 : "transparent"
-                Text {
-                    anchors.left: parent.left
-                    anchors.leftMargin: 8
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: String(modelData)
-                    color: index === dropDown.currentIndex ? Style.colorOrange : Style.fontColor
-                    font.family: Style.fontFamily
-                    font.pixelSize: Style.fontSize1
-                }
-                MouseArea {
-                    id: rowArea
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onClicked: {
-                        dropDown.opened = false
-                        dropDown.selected(index)
+        active: dropDown.opened
+        sourceComponent: popupComponent
+    }
+    Component {
+        id: popupComponent
+        Rectangle {
+            id: popup
+            objectName: "popup"
+            width: dropDown.width
+            height: Math.min(dropDown.model.length, dropDown.maxRows) * dropDown.rowHeight + 2
+            color: "#10171d"
+            border.color: Style.colorOrange
+            ListView {
+                id: list
+                anchors.fill: parent
+                anchors.margins: 1
+                clip: true
+                model: dropDown.model
+                boundsBehavior: Flickable.StopAtBounds
+                delegate: Rectangle {
+                    required property int index
+                    required property var modelData
+                    width: list.width
+                    height: dropDown.rowHeight
+                    color: rowArea.containsMouse ? Style.colorGray2
+                         : index === dropDown.currentIndex ? Style.colorGray1 : "transparent"
+                    Text {
+                        anchors.left: parent.left
+                        anchors.leftMargin: 8
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: String(modelData)
+                        color: index === dropDown.currentIndex ? Style.colorOrange : Style.fontColor
+                        font.family: Style.fontFamily
+                        font.pixelSize: Style.fontSize1
+                    }
+                    MouseArea {
+                        id: rowArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            // The list goes away when it closes: choose first.
+                            dropDown.selected(index)
+                            dropDown.opened = false
+                        }
                     }
                 }
             }

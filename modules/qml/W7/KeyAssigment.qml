@@ -86,9 +86,8 @@ DialogFrame {
 
     function dropFocus() {
         capturing = ""
-        timesInput.dropFocus()
-        rateDrop.close()
-        macroDrop.close()
+        if (bodyItem)
+            bodyItem.dropFocus()
     }
 
     function chooseCategory(c) {
@@ -170,179 +169,190 @@ DialogFrame {
         font.pixelSize: Style.fontSize1
     }
 
-    // The categories.
-    Column {
-        x: 16
-        y: 14
-        spacing: 8
-        Repeater {
-            model: dialog.categories
-            RadioButton {
-                required property var modelData
-                objectName: "category" + modelData
-                text: dialog.keyAssigmentLang[KeyFunctions.categoryTextIndex[modelData]]
-                checked: dialog.category === modelData
-                pixelSize: Style.fontSize2
-                onClicked: dialog.chooseCategory(modelData)
+    // The controls, made when the dialog first opens.
+    bodyComponent: Component {
+        Item {
+            function dropFocus() {
+                timesInput.dropFocus()
+                rateDrop.close()
+                macroDrop.close()
             }
-        }
-    }
-    Rectangle {
-        x: 190
-        y: 10
-        width: 1
-        height: parent.height - 70
-        color: Style.colorGray2
-    }
 
-    // Fixed entries of the categories that have them.
-    Grid {
-        objectName: "fixedEntries"
-        x: 210
-        y: 14
-        columns: 2
-        columnSpacing: 24
-        rowSpacing: 10
-        visible: KeyFunctions.fixedEntries[dialog.category] !== undefined
-        Repeater {
-            model: KeyFunctions.fixedEntries[dialog.category] || []
-            RadioButton {
-                required property var modelData
-                objectName: "fixed" + modelData[0]
-                width: 190
-                text: dialog.keyAssigmentLang[modelData[0]]
-                checked: KeyFunctions.sameCodes(dialog.codes, KeyFunctions.codesFromText(modelData[1]))
-                onClicked: dialog.chooseFixed(modelData[1])
+            // The categories.
+            Column {
+                x: 16
+                y: 14
+                spacing: 8
+                Repeater {
+                    model: dialog.categories
+                    RadioButton {
+                        required property var modelData
+                        objectName: "category" + modelData
+                        text: dialog.keyAssigmentLang[KeyFunctions.categoryTextIndex[modelData]]
+                        checked: dialog.category === modelData
+                        pixelSize: Style.fontSize2
+                        onClicked: dialog.chooseCategory(modelData)
+                    }
+                }
             }
-        }
-    }
+            Rectangle {
+                x: 190
+                y: 10
+                width: 1
+                height: parent.height - 70
+                color: Style.colorGray2
+            }
 
-    // Fire.
-    Column {
-        x: 210
-        y: 14
-        spacing: 12
-        visible: dialog.category === KeyFunctions.fireFunction
-        z: rateDrop.opened ? 10 : 0
-        Row {
-            spacing: 10
-            Label { width: 80; anchors.verticalCenter: parent.verticalCenter; text: dialog.keyAssigmentLang[9] }
-            RectInput {
-                objectName: "fireKeyInput"
-                width: 180
-                readOnly: true
-                waiting: dialog.capturing === "fire"
-                placeholder: dialog.keyAssigmentLang[10]
-                text: dialog.fireKey ? dialog.nameOf(dialog.fireKey) : ""
-                onClicked: dialog.startCapture("fire")
+            // Fixed entries of the categories that have them.
+            Grid {
+                objectName: "fixedEntries"
+                x: 210
+                y: 14
+                columns: 2
+                columnSpacing: 24
+                rowSpacing: 10
+                visible: KeyFunctions.fixedEntries[dialog.category] !== undefined
+                Repeater {
+                    model: KeyFunctions.fixedEntries[dialog.category] || []
+                    RadioButton {
+                        required property var modelData
+                        objectName: "fixed" + modelData[0]
+                        width: 190
+                        text: dialog.keyAssigmentLang[modelData[0]]
+                        checked: KeyFunctions.sameCodes(dialog.codes, KeyFunctions.codesFromText(modelData[1]))
+                        onClicked: dialog.chooseFixed(modelData[1])
+                    }
+                }
             }
-        }
-        Row {
-            spacing: 10
-            z: 10
-            Label { width: 80; anchors.verticalCenter: parent.verticalCenter; text: dialog.keyAssigmentLang[11] }
-            DropDownList {
-                id: rateDrop
-                objectName: "rateList"
-                width: 100
-                model: { var l = []; for (var i = 0; i < 255; ++i) l.push((i + 1) + "MS"); return l }
-                currentIndex: dialog.fireRateChosen ? dialog.fireRate - 1 : -1
-                displayText: KeyFunctions.rateText(dialog.fireRate, dialog.fireRateChosen)
-                onSelected: (index) => dialog.chooseRate(index)
-            }
-        }
-        Row {
-            spacing: 10
-            Label { width: 80; anchors.verticalCenter: parent.verticalCenter; text: dialog.keyAssigmentLang[12] }
-            RectInput {
-                id: timesInput
-                objectName: "timesInput"
-                width: 60
-                numeric: true
-                minimum: 0
-                maximum: 255
-                text: dialog.fireTimes
-                onEdited: (t) => dialog.setTimes(Values.toInt(t, 0))
-            }
-            CheckBox {
-                objectName: "endlessBox"
-                anchors.verticalCenter: parent.verticalCenter
-                text: dialog.keyAssigmentLang[13]
-                checked: dialog.fireTimes === 0
-                onToggled: (on) => dialog.setTimes(on ? 0 : 1)
-            }
-        }
-    }
 
-    // Key combination.
-    Column {
-        x: 210
-        y: 14
-        spacing: 12
-        visible: dialog.category === KeyFunctions.groupFunction
-        Label { text: dialog.keyAssigmentLang[9] }
-        RectInput {
-            objectName: "groupInput"
-            width: 380
-            readOnly: true
-            waiting: dialog.capturing === "group"
-            placeholder: dialog.keyAssigmentLang[10]
-            text: dialog.combo.text
-            onClicked: dialog.startCapture("group")
-        }
-    }
+            // Fire.
+            Column {
+                x: 210
+                y: 14
+                spacing: 12
+                visible: dialog.category === KeyFunctions.fireFunction
+                z: rateDrop.opened ? 10 : 0
+                Row {
+                    spacing: 10
+                    Label { width: 80; anchors.verticalCenter: parent.verticalCenter; text: dialog.keyAssigmentLang[9] }
+                    RectInput {
+                        objectName: "fireKeyInput"
+                        width: 180
+                        readOnly: true
+                        waiting: dialog.capturing === "fire"
+                        placeholder: dialog.keyAssigmentLang[10]
+                        text: dialog.fireKey ? dialog.nameOf(dialog.fireKey) : ""
+                        onClicked: dialog.startCapture("fire")
+                    }
+                }
+                Row {
+                    spacing: 10
+                    z: 10
+                    Label { width: 80; anchors.verticalCenter: parent.verticalCenter; text: dialog.keyAssigmentLang[11] }
+                    DropDownList {
+                        id: rateDrop
+                        objectName: "rateList"
+                        width: 100
+                        model: { var l = []; for (var i = 0; i < 255; ++i) l.push((i + 1) + "MS"); return l }
+                        currentIndex: dialog.fireRateChosen ? dialog.fireRate - 1 : -1
+                        displayText: KeyFunctions.rateText(dialog.fireRate, dialog.fireRateChosen)
+                        onSelected: (index) => dialog.chooseRate(index)
+                    }
+                }
+                Row {
+                    spacing: 10
+                    Label { width: 80; anchors.verticalCenter: parent.verticalCenter; text: dialog.keyAssigmentLang[12] }
+                    RectInput {
+                        id: timesInput
+                        objectName: "timesInput"
+                        width: 60
+                        numeric: true
+                        minimum: 0
+                        maximum: 255
+                        text: dialog.fireTimes
+                        onEdited: (t) => dialog.setTimes(Values.toInt(t, 0))
+                    }
+                    CheckBox {
+                        objectName: "endlessBox"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: dialog.keyAssigmentLang[13]
+                        checked: dialog.fireTimes === 0
+                        onToggled: (on) => dialog.setTimes(on ? 0 : 1)
+                    }
+                }
+            }
 
-    // Macro.
-    Column {
-        x: 210
-        y: 14
-        spacing: 12
-        visible: dialog.category === KeyFunctions.macroFunction
-        Row {
-            spacing: 10
-            z: 10
-            DropDownList {
-                id: macroDrop
-                objectName: "macroList"
-                width: 200
-                model: dialog.macroNames
-                currentIndex: dialog.macroNames.indexOf(dialog.macroName)
-                onSelected: (index) => dialog.chooseMacro(dialog.macroNames[index], dialog.macroMode)
+            // Key combination.
+            Column {
+                x: 210
+                y: 14
+                spacing: 12
+                visible: dialog.category === KeyFunctions.groupFunction
+                Label { text: dialog.keyAssigmentLang[9] }
+                RectInput {
+                    objectName: "groupInput"
+                    width: 380
+                    readOnly: true
+                    waiting: dialog.capturing === "group"
+                    placeholder: dialog.keyAssigmentLang[10]
+                    text: dialog.combo.text
+                    onClicked: dialog.startCapture("group")
+                }
             }
-            TextButton {
-                objectName: "macroEditorButton"
-                height: 24
-                text: dialog.keyAssigmentLang[17]
-                onClicked: dialog.openMacroEditor()
-            }
-        }
-        Repeater {
-            model: 3
-            RadioButton {
-                required property int index
-                objectName: "macroMode" + index
-                text: dialog.keyAssigmentLang[18 + index]
-                checked: dialog.macroMode === index
-                onClicked: dialog.chooseMacro(dialog.macroName, index)
-            }
-        }
-    }
 
-    Row {
-        anchors.right: parent.right
-        anchors.rightMargin: 20
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
-        spacing: 10
-        TextButton {
-            objectName: "cancelButton"
-            text: dialog.cancelText
-            onClicked: dialog.cancel()
-        }
-        TextButton {
-            objectName: "okButton"
-            text: dialog.okText
-            onClicked: dialog.finish()
+            // Macro.
+            Column {
+                x: 210
+                y: 14
+                spacing: 12
+                visible: dialog.category === KeyFunctions.macroFunction
+                Row {
+                    spacing: 10
+                    z: 10
+                    DropDownList {
+                        id: macroDrop
+                        objectName: "macroList"
+                        width: 200
+                        model: dialog.macroNames
+                        currentIndex: dialog.macroNames.indexOf(dialog.macroName)
+                        onSelected: (index) => dialog.chooseMacro(dialog.macroNames[index], dialog.macroMode)
+                    }
+                    TextButton {
+                        objectName: "macroEditorButton"
+                        height: 24
+                        text: dialog.keyAssigmentLang[17]
+                        onClicked: dialog.openMacroEditor()
+                    }
+                }
+                Repeater {
+                    model: 3
+                    RadioButton {
+                        required property int index
+                        objectName: "macroMode" + index
+                        text: dialog.keyAssigmentLang[18 + index]
+                        checked: dialog.macroMode === index
+                        onClicked: dialog.chooseMacro(dialog.macroName, index)
+                    }
+                }
+            }
+
+            Row {
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 16
+                spacing: 10
+                TextButton {
+                    objectName: "cancelButton"
+                    text: dialog.cancelText
+                    onClicked: dialog.cancel()
+                }
+                TextButton {
+                    objectName: "okButton"
+                    text: dialog.okText
+                    onClicked: dialog.finish()
+                }
+            }
         }
     }
 }

@@ -59,6 +59,7 @@ Item {
     Image {
         x: 4
         y: 30
+        asynchronous: true
         source: Style.imageUrl(lod.skin, "reportRate", "lod.png")
     }
     DropDownSlider {

@@ -2,16 +2,17 @@ import QtQuick
 import "../common/Style.js" as Style
 
 // The action menu of the macro editor: one row per entry [text, command, allowed]; a click on an allowed
-// entry closes the menu and emits chosen(command).
+// entry emits chosen(command). The owner shows and hides it.
 Rectangle {
     id: menu
 
     property var entries: []
     signal chosen(string command)
 
-    visible: false
+    readonly property int rowHeight: 26
+
     width: 170
-    height: entries.length * 26 + 2
+    height: entries.length * rowHeight + 2
     color: "#10171d"
     border.color: Style.colorOrange
 
@@ -24,7 +25,7 @@ Rectangle {
                 required property var modelData
                 objectName: "menu_" + modelData[1]
                 width: menu.width - 2
-                height: 26
+                height: menu.rowHeight
                 color: entryArea.containsMouse && modelData[2] ? Style.colorGray2 : "transparent"
                 Text {
                     x: 10
@@ -39,12 +40,7 @@ Rectangle {
                     id: entryArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: {
-                        if (!modelData[2])
-                            return
-                        menu.visible = false
-                        menu.chosen(modelData[1])
-                    }
+                    onClicked: if (modelData[2]) menu.chosen(modelData[1])
                 }
             }
         }

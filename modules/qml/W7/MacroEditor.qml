@@ -34,6 +34,9 @@ DialogFrame {
     property int ticks: 0
     // The insert-key box waits for the next key press.
     property bool waitingKey: false
+    // The action menu: shown, and where.
+    property bool menuOpen: false
+    property point menuAt: Qt.point(0, 0)
     // Why keys cannot be recorded in this session (empty where the global keyboard capture works).
     readonly property string captureHint: typeof sessionStatus !== "undefined" && sessionStatus
                                           ? sessionStatus.captureHint : ""
@@ -68,7 +71,7 @@ DialogFrame {
     function selectMacro(index) {
         stopRecord()
         waitingKey = false
-        menu.visible = false
+        menuOpen = false
         currentMacro = index >= 0 && index < macroNames.length ? index : -1
         currentAction = -1
         if (currentMacro < 0) {
@@ -290,16 +293,16 @@ DialogFrame {
 
     function dropFocus() {
         waitingKey = false
-        menu.visible = false
-        repeatInput.dropFocus()
-        macroList.endRename()
+        menuOpen = false
+        if (bodyItem)
+            bodyItem.dropFocus()
     }
 
+    // Opens the action menu at (x, y) of the panel, kept inside it.
     function openMenu(x, y) {
         dropFocus()
-        menu.x = Math.min(x, editor.width - menu.width - 4)
-        menu.y = Math.min(y, editor.height - 34 - menu.height - 4)
-        menu.visible = true
+        menuAt = Qt.point(Math.min(x, width - 170 - 4), Math.min(y, height - 34 - menuEntries.length * 26 - 2 - 4))
+        menuOpen = true
     }
 
     // The action menu's entries: [text index, command, allowed].
@@ -313,7 +316,7 @@ DialogFrame {
     ]
 
     function menuCommand(command) {
-        menu.visible = false
+        menuOpen = false
         switch (command) {
         case "delete": return deleteAction()
         case "delay": return insertDelay()
@@ -344,176 +347,188 @@ DialogFrame {
         font.pixelSize: Style.fontSize1
     }
 
-    // The macro list, with New, Delete, Import and Export under it. A double click renames.
-    Heading {
-        x: 20
-        y: 12
-        text: editor.macroEditorLang[1]
-    }
-    NameListBox {
-        id: macroList
-        objectName: "macroList"
-        x: 20
-        y: 34
-        width: 200
-        height: 320
-        names: editor.macroNames
-        currentIndex: editor.currentMacro
-        onChosen: (index) => editor.selectMacro(index)
-        onRenameRequested: (index, name) => editor.rename(index, name)
-    }
-    Grid {
-        x: 20
-        y: 364
-        columns: 2
-        spacing: 8
-        TextButton {
-            objectName: "newButton"
-            width: 96
-            text: editor.macroEditorLang[2]
-            enabled: editor.macroNames.length < NameLists.maxMacros
-            onClicked: editor.newMacro()
-        }
-        TextButton {
-            objectName: "deleteButton"
-            width: 96
-            text: editor.macroEditorLang[3]
-            enabled: editor.macroName !== ""
-            onClicked: editor.deleteCurrent()
-        }
-        TextButton {
-            objectName: "importButton"
-            width: 96
-            text: editor.macroEditorLang[11]
-            enabled: editor.macroNames.length < NameLists.maxMacros
-            onClicked: editor.importMacro()
-        }
-        TextButton {
-            objectName: "exportButton"
-            width: 96
-            text: editor.macroEditorLang[12]
-            enabled: editor.macroName !== ""
-            onClicked: editor.exportMacro()
-        }
-    }
+    // The controls, made when the dialog first opens.
+    bodyComponent: Component {
+        Item {
+            function dropFocus() {
+                repeatInput.dropFocus()
+                macroList.endRename()
+            }
 
-    // The actions of the selected macro; the right button (or the Action button) opens the menu.
-    Heading {
-        x: 240
-        y: 12
-        text: editor.macroEditorLang[4]
-    }
-    TextButton {
-        objectName: "actionMenuButton"
-        x: 394
-        y: 6
-        width: 46
-        height: 22
-        text: "▼"
-        enabled: editor.macroName !== ""
-        onClicked: editor.openMenu(x, y + height)
-    }
-    MacroActionList {
-        id: actionList
-        objectName: "actionList"
-        x: 240
-        y: 34
-        width: 200
-        height: 320
-        actions: editor.actions
-        currentIndex: editor.currentAction
-        textOf: editor.actionText
-        editable: !editor.recording
-        onChosen: (index) => editor.currentAction = index
-        onMenuRequested: (mx, my) => editor.openMenu(actionList.x + mx, actionList.y + my)
-        onDelayEdited: (index, ms) => editor.setDelay(index, ms)
-    }
-    RectInput {
-        objectName: "insertKeyBox"
-        x: 240
-        y: 364
-        width: 200
-        readOnly: true
-        visible: editor.waitingKey
-        waiting: editor.waitingKey
-        placeholder: editor.macroEditorLang[14]
-    }
-    Text {
-        objectName: "byteCount"
-        x: 240
-        y: 392
-        visible: editor.macroName !== ""
-        text: editor.byteCount + " / " + MacroCode.deviceMacroSize
-        color: editor.isFull ? Style.pendingColor : Style.dimColor
-        font.family: Style.fontFamily
-        font.pixelSize: Style.fontSize0
-    }
-
-    // Recording, the delay option and the repeat count.
-    Column {
-        x: 464
-        y: 34
-        spacing: 16
-        TextButton {
-            objectName: "recordButton"
-            width: 210
-            height: 36
-            pixelSize: Style.fontSize2
-            text: (editor.recording ? "● " : "") + editor.macroEditorLang[editor.recording ? 5 : 8]
-            accent: editor.recording ? Style.pendingColor : "transparent"
-            enabled: editor.macroName !== ""
-            onClicked: editor.toggleRecord()
-        }
-        CheckBox {
-            objectName: "delayOption"
-            text: editor.macroEditorLang[9]
-            checked: editor.recordDelay
-            onToggled: (on) => editor.recordDelay = on
-        }
-        Row {
-            spacing: 10
+            // The macro list, with New, Delete, Import and Export under it. A double click renames.
             Heading {
-                anchors.verticalCenter: parent.verticalCenter
-                text: editor.macroEditorLang[6]
+                x: 20
+                y: 12
+                text: editor.macroEditorLang[1]
+            }
+            NameListBox {
+                id: macroList
+                objectName: "macroList"
+                x: 20
+                y: 34
+                width: 200
+                height: 320
+                names: editor.macroNames
+                currentIndex: editor.currentMacro
+                onChosen: (index) => editor.selectMacro(index)
+                onRenameRequested: (index, name) => editor.rename(index, name)
+            }
+            Grid {
+                x: 20
+                y: 364
+                columns: 2
+                spacing: 8
+                TextButton {
+                    objectName: "newButton"
+                    width: 96
+                    text: editor.macroEditorLang[2]
+                    enabled: editor.macroNames.length < NameLists.maxMacros
+                    onClicked: editor.newMacro()
+                }
+                TextButton {
+                    objectName: "deleteButton"
+                    width: 96
+                    text: editor.macroEditorLang[3]
+                    enabled: editor.macroName !== ""
+                    onClicked: editor.deleteCurrent()
+                }
+                TextButton {
+                    objectName: "importButton"
+                    width: 96
+                    text: editor.macroEditorLang[11]
+                    enabled: editor.macroNames.length < NameLists.maxMacros
+                    onClicked: editor.importMacro()
+                }
+                TextButton {
+                    objectName: "exportButton"
+                    width: 96
+                    text: editor.macroEditorLang[12]
+                    enabled: editor.macroName !== ""
+                    onClicked: editor.exportMacro()
+                }
+            }
+
+            // The actions of the selected macro; the right button (or the Action button) opens the menu.
+            Heading {
+                x: 240
+                y: 12
+                text: editor.macroEditorLang[4]
+            }
+            TextButton {
+                objectName: "actionMenuButton"
+                x: 394
+                y: 6
+                width: 46
+                height: 22
+                text: "▼"
+                enabled: editor.macroName !== ""
+                onClicked: editor.openMenu(x, y + height)
+            }
+            MacroActionList {
+                id: actionList
+                objectName: "actionList"
+                x: 240
+                y: 34
+                width: 200
+                height: 320
+                actions: editor.actions
+                currentIndex: editor.currentAction
+                textOf: editor.actionText
+                editable: !editor.recording
+                onChosen: (index) => editor.currentAction = index
+                onMenuRequested: (mx, my) => editor.openMenu(actionList.x + mx, actionList.y + my)
+                onDelayEdited: (index, ms) => editor.setDelay(index, ms)
             }
             RectInput {
-                id: repeatInput
-                objectName: "repeatInput"
-                width: 80
-                numeric: true
-                minimum: 1
-                maximum: MacroCode.maxRepeat
-                enabled: editor.macroName !== "" && !editor.recording
-                text: editor.repeat
-                onEdited: (t) => editor.setRepeat(t)
+                objectName: "insertKeyBox"
+                x: 240
+                y: 364
+                width: 200
+                readOnly: true
+                visible: editor.waitingKey
+                waiting: editor.waitingKey
+                placeholder: editor.macroEditorLang[14]
+            }
+            Text {
+                objectName: "byteCount"
+                x: 240
+                y: 392
+                visible: editor.macroName !== ""
+                text: editor.byteCount + " / " + MacroCode.deviceMacroSize
+                color: editor.isFull ? Style.pendingColor : Style.dimColor
+                font.family: Style.fontFamily
+                font.pixelSize: Style.fontSize0
+            }
+
+            // Recording, the delay option and the repeat count.
+            Column {
+                x: 464
+                y: 34
+                spacing: 16
+                TextButton {
+                    objectName: "recordButton"
+                    width: 210
+                    height: 36
+                    pixelSize: Style.fontSize2
+                    text: (editor.recording ? "● " : "") + editor.macroEditorLang[editor.recording ? 5 : 8]
+                    accent: editor.recording ? Style.pendingColor : "transparent"
+                    enabled: editor.macroName !== ""
+                    onClicked: editor.toggleRecord()
+                }
+                CheckBox {
+                    objectName: "delayOption"
+                    text: editor.macroEditorLang[9]
+                    checked: editor.recordDelay
+                    onToggled: (on) => editor.recordDelay = on
+                }
+                Row {
+                    spacing: 10
+                    Heading {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: editor.macroEditorLang[6]
+                    }
+                    RectInput {
+                        id: repeatInput
+                        objectName: "repeatInput"
+                        width: 80
+                        numeric: true
+                        minimum: 1
+                        maximum: MacroCode.maxRepeat
+                        enabled: editor.macroName !== "" && !editor.recording
+                        text: editor.repeat
+                        onEdited: (t) => editor.setRepeat(t)
+                    }
+                }
+                Text {
+                    objectName: "captureHint"
+                    width: 210
+                    visible: (editor.recording || editor.waitingKey) && editor.captureHint !== ""
+                    text: editor.captureHint
+                    wrapMode: Text.WordWrap
+                    color: Style.pendingColor
+                    font.family: Style.fontFamily
+                    font.pixelSize: Style.fontSize1
+                }
+            }
+            TextButton {
+                objectName: "okButton"
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 16
+                text: editor.macroEditorLang[7]
+                onClicked: editor.finish()
+            }
+
+            MacroActionMenu {
+                objectName: "actionMenu"
+                z: 20
+                visible: editor.menuOpen
+                x: editor.menuAt.x
+                y: editor.menuAt.y
+                entries: editor.menuEntries.map(function (e) { return [editor.macroEditorLang[e[0]], e[1], e[2]] })
+                onChosen: (command) => editor.menuCommand(command)
             }
         }
-        Text {
-            objectName: "captureHint"
-            width: 210
-            visible: (editor.recording || editor.waitingKey) && editor.captureHint !== ""
-            text: editor.captureHint
-            wrapMode: Text.WordWrap
-            color: Style.pendingColor
-            font.family: Style.fontFamily
-            font.pixelSize: Style.fontSize1
-        }
-    }
-    TextButton {
-        objectName: "okButton"
-        anchors.right: parent.right
-        anchors.rightMargin: 20
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
-        text: editor.macroEditorLang[7]
-        onClicked: editor.finish()
-    }
-
-    MacroActionMenu {
-        id: menu
-        objectName: "actionMenu"
-        z: 20
-        entries: editor.menuEntries.map(function (e) { return [editor.macroEditorLang[e[0]], e[1], e[2]] })
-        onChosen: (command) => editor.menuCommand(command)
     }
 }

@@ -34,14 +34,18 @@ Item {
         return view === "top" ? topOrigin : sideOrigin
     }
 
+    // The pictures are decoded in the background while the start-up guard runs; a button's highlight only
+    // when it first lights up.
     Image {
         x: mouse.topOrigin.x
         y: mouse.topOrigin.y
+        asynchronous: true
         source: Style.imageUrl(mouse.skin, "mouse", "mouseTop.png")
     }
     Image {
         x: mouse.sideOrigin.x
         y: mouse.sideOrigin.y
+        asynchronous: true
         source: Style.imageUrl(mouse.skin, "mouse", "mouseSide.png")
     }
 
@@ -58,7 +62,7 @@ Item {
                 x: button.at.x
                 y: button.at.y
                 visible: mouse.highlighted === button.index
-                source: Style.imageUrl(mouse.skin, "mouse", "key" + (button.index + 1) + ".png")
+                source: visible ? Style.imageUrl(mouse.skin, "mouse", "key" + (button.index + 1) + ".png") : ""
             }
             Rectangle {
                 x: button.at.x + button.spot.lx

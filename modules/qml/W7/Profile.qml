@@ -48,7 +48,8 @@ DialogFrame {
     }
 
     function dropFocus() {
-        nameList.endRename()
+        if (bodyItem)
+            bodyItem.dropFocus()
     }
 
     // A new entry on the lowest free profile number; returns that number, or -1 when the list is full.
@@ -105,50 +106,59 @@ DialogFrame {
         return true
     }
 
-    NameListBox {
-        id: nameList
-        objectName: "profileList"
-        x: 20
-        y: 16
-        width: 240
-        height: NameLists.maxProfiles * 26 + 2
-        names: profile.profiles.map(function (p) { return p.name })
-        currentIndex: profile.currentIndex
-        markedIndex: profile.indexOfProfile(profile.profileInUse)
-        renamableFrom: 1
-        onChosen: (index) => profile.currentIndex = index
-        onRenameRequested: (index, name) => profile.rename(index, name)
-    }
-    Column {
-        x: 284
-        y: 16
-        spacing: 10
-        TextButton {
-            objectName: "newButton"
-            width: 110
-            text: profile.profileLang[1]
-            enabled: profile.profiles.length < NameLists.maxProfiles
-            onClicked: profile.newProfile()
-        }
-        TextButton {
-            objectName: "importButton"
-            width: 110
-            text: profile.profileLang[2]
-            enabled: profile.profiles.length < NameLists.maxProfiles
-            onClicked: profile.importProfile()
-        }
-        TextButton {
-            objectName: "deleteButton"
-            width: 110
-            text: profile.profileLang[3]
-            enabled: NameLists.mayDeleteProfile(profile.profiles, profile.currentIndex, profile.profileInUse)
-            onClicked: profile.deleteProfile(profile.currentIndex)
-        }
-        TextButton {
-            objectName: "exportButton"
-            width: 110
-            text: profile.profileLang[4]
-            onClicked: profile.exportProfile()
+    // The controls, made when the dialog first opens.
+    bodyComponent: Component {
+        Item {
+            function dropFocus() {
+                nameList.endRename()
+            }
+
+            NameListBox {
+                id: nameList
+                objectName: "profileList"
+                x: 20
+                y: 16
+                width: 240
+                height: NameLists.maxProfiles * 26 + 2
+                names: profile.profiles.map(function (p) { return p.name })
+                currentIndex: profile.currentIndex
+                markedIndex: profile.indexOfProfile(profile.profileInUse)
+                renamableFrom: 1
+                onChosen: (index) => profile.currentIndex = index
+                onRenameRequested: (index, name) => profile.rename(index, name)
+            }
+            Column {
+                x: 284
+                y: 16
+                spacing: 10
+                TextButton {
+                    objectName: "newButton"
+                    width: 110
+                    text: profile.profileLang[1]
+                    enabled: profile.profiles.length < NameLists.maxProfiles
+                    onClicked: profile.newProfile()
+                }
+                TextButton {
+                    objectName: "importButton"
+                    width: 110
+                    text: profile.profileLang[2]
+                    enabled: profile.profiles.length < NameLists.maxProfiles
+                    onClicked: profile.importProfile()
+                }
+                TextButton {
+                    objectName: "deleteButton"
+                    width: 110
+                    text: profile.profileLang[3]
+                    enabled: NameLists.mayDeleteProfile(profile.profiles, profile.currentIndex, profile.profileInUse)
+                    onClicked: profile.deleteProfile(profile.currentIndex)
+                }
+                TextButton {
+                    objectName: "exportButton"
+                    width: 110
+                    text: profile.profileLang[4]
+                    onClicked: profile.exportProfile()
+                }
+            }
         }
     }
 }

@@ -26,7 +26,8 @@ DialogFrame {
     onCloseRequested: close()
 
     function dropFocus() {
-        linesInput.dropFocus()
+        if (bodyItem)
+            bodyItem.dropFocus()
     }
 
     // Reads the three values (from the default profile when isRecovery), and applies them when isSendData.
@@ -122,92 +123,101 @@ DialogFrame {
         }
     }
 
-    Column {
-        x: 20
-        y: 16
-        spacing: 14
-        Row {
-            spacing: 8
-            Image { source: Style.imageUrl(system.skin, "mouseRate", "speed.png") }
-            SpeedRow {
-                objectName: "mouseRateRow"
-                label: system.systemSettingLang[1]
-                value: system.mouseRate
-                onMoved: (v) => system.setMouseRate(v)
+    // The controls, made when the dialog first opens.
+    bodyComponent: Component {
+        Item {
+            function dropFocus() {
+                linesInput.dropFocus()
             }
-        }
-        Row {
-            spacing: 8
-            Image { source: Style.imageUrl(system.skin, "mouseRate", "doubleClick.png") }
-            SpeedRow {
-                objectName: "doubleRateRow"
-                label: system.systemSettingLang[2]
-                value: system.doubleRate
-                onMoved: (v) => system.setDoubleRate(v)
-            }
-        }
-        Row {
-            spacing: 8
-            Image { source: Style.imageUrl(system.skin, "scrollRate", "scroll.png") }
+
             Column {
-                spacing: 8
-                Text {
-                    text: system.systemSettingLang[5]
-                    color: Style.fontColor
-                    font.family: Style.fontFamily
-                    font.pixelSize: Style.fontSize2
+                x: 20
+                y: 16
+                spacing: 14
+                Row {
+                    spacing: 8
+                    Image { source: Style.imageUrl(system.skin, "mouseRate", "speed.png") }
+                    SpeedRow {
+                        objectName: "mouseRateRow"
+                        label: system.systemSettingLang[1]
+                        value: system.mouseRate
+                        onMoved: (v) => system.setMouseRate(v)
+                    }
                 }
                 Row {
-                    spacing: 10
-                    RadioButton {
-                        objectName: "linesOption"
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: system.systemSettingLang[6]
-                        checked: !Formulas.isOneScreen(system.scrollRate)
-                        onClicked: system.setScrollLines(system.lastLines)
+                    spacing: 8
+                    Image { source: Style.imageUrl(system.skin, "mouseRate", "doubleClick.png") }
+                    SpeedRow {
+                        objectName: "doubleRateRow"
+                        label: system.systemSettingLang[2]
+                        value: system.doubleRate
+                        onMoved: (v) => system.setDoubleRate(v)
                     }
-                    RectInput {
-                        id: linesInput
-                        objectName: "linesInput"
-                        width: 60
-                        numeric: true
-                        minimum: 1
-                        maximum: Formulas.scrollMaxLines
-                        enabled: !Formulas.isOneScreen(system.scrollRate)
-                        opacity: enabled ? 1 : 0.4
-                        text: system.lastLines
-                        onEdited: (t) => {
-                            var n = Values.toInt(t, 0)
-                            if (n >= 1 && n <= Formulas.scrollMaxLines)
-                                system.setScrollLines(n)
+                }
+                Row {
+                    spacing: 8
+                    Image { source: Style.imageUrl(system.skin, "scrollRate", "scroll.png") }
+                    Column {
+                        spacing: 8
+                        Text {
+                            text: system.systemSettingLang[5]
+                            color: Style.fontColor
+                            font.family: Style.fontFamily
+                            font.pixelSize: Style.fontSize2
                         }
-                    }
-                    RadioButton {
-                        objectName: "screenOption"
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: system.systemSettingLang[7]
-                        checked: Formulas.isOneScreen(system.scrollRate)
-                        onClicked: system.setScrollLines(Formulas.scrollOneScreen)
+                        Row {
+                            spacing: 10
+                            RadioButton {
+                                objectName: "linesOption"
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: system.systemSettingLang[6]
+                                checked: !Formulas.isOneScreen(system.scrollRate)
+                                onClicked: system.setScrollLines(system.lastLines)
+                            }
+                            RectInput {
+                                id: linesInput
+                                objectName: "linesInput"
+                                width: 60
+                                numeric: true
+                                minimum: 1
+                                maximum: Formulas.scrollMaxLines
+                                enabled: !Formulas.isOneScreen(system.scrollRate)
+                                opacity: enabled ? 1 : 0.4
+                                text: system.lastLines
+                                onEdited: (t) => {
+                                    var n = Values.toInt(t, 0)
+                                    if (n >= 1 && n <= Formulas.scrollMaxLines)
+                                        system.setScrollLines(n)
+                                }
+                            }
+                            RadioButton {
+                                objectName: "screenOption"
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: system.systemSettingLang[7]
+                                checked: Formulas.isOneScreen(system.scrollRate)
+                                onClicked: system.setScrollLines(Formulas.scrollOneScreen)
+                            }
+                        }
                     }
                 }
             }
-        }
-    }
-    Row {
-        anchors.right: parent.right
-        anchors.rightMargin: 20
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
-        spacing: 10
-        TextButton {
-            objectName: "resetButton"
-            text: system.resetText
-            onClicked: system.reset()
-        }
-        TextButton {
-            objectName: "okButton"
-            text: system.okText
-            onClicked: system.closeRequested()
+            Row {
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 16
+                spacing: 10
+                TextButton {
+                    objectName: "resetButton"
+                    text: system.resetText
+                    onClicked: system.reset()
+                }
+                TextButton {
+                    objectName: "okButton"
+                    text: system.okText
+                    onClicked: system.closeRequested()
+                }
+            }
         }
     }
 }

@@ -3,6 +3,10 @@ import "Style.js" as Style
 
 // The frame of a dialog: a title bar with a close button over a panel. A dialog opens centred in the
 // 1024 x 640 window; a `draggable` one can be moved by its title bar and stays inside the window.
+//
+// The panel holds the dialog's children, or the item made from `body`: a dialog with many controls gives
+// them as a Component there, so they are made when the dialog first opens (a dialog that stays closed
+// costs nothing at start) and then kept; `bodyItem` is that item, null until then.
 Rectangle {
     id: frame
 
@@ -10,7 +14,13 @@ Rectangle {
     property bool draggable: false
     property bool closable: true
     default property alias content: body.data
+    property Component bodyComponent: null
+    readonly property Item bodyItem: bodyLoader.item
+    // Set the first time the dialog shows.
+    property bool wasOpened: false
     signal closeRequested()
+
+    onVisibleChanged: if (visible) wasOpened = true
 
     readonly property int areaWidth: 1024
     readonly property int areaHeight: 640
@@ -82,5 +92,11 @@ Rectangle {
         id: body
         anchors.fill: parent
         anchors.topMargin: titleBar.height
+    }
+    Loader {
+        id: bodyLoader
+        anchors.fill: body
+        active: frame.wasOpened && frame.bodyComponent !== null
+        sourceComponent: frame.bodyComponent
     }
 }

@@ -19,6 +19,7 @@ Item {
     Image {
         id: picture
         anchors.centerIn: parent
+        asynchronous: true
         opacity: area.containsMouse ? 1.0 : 0.8
     }
     MouseArea {

@@ -40,7 +40,10 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd $(BUILD) && ./zephra-config-demo
+	@cd $(BUILD) && if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display here: the demo runs without a window. Type commands (state, dpi, log, shot picture.png, quit)."; \
+	  QT_QPA_PLATFORM=offscreen ./zephra-config-demo; \
+	else ./zephra-config-demo; fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

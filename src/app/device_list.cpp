@@ -37,9 +37,9 @@ int readInt(const QSettings &settings, const QString &key, int fallback)
 
 }  // namespace
 
-DeviceList readDeviceList(const QString &path)
+DeviceList readDeviceList(const QString &path, QSettings::Format format)
 {
-    const QSettings settings(path, QSettings::IniFormat);
+    const QSettings settings(path, format);
     const int count = qMin(readInt(settings, QStringLiteral("common/deviceCount"), 0), kMaxDeviceEntries);
 
     DeviceList list;

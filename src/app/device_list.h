@@ -4,6 +4,7 @@
 
 #include "device_entry.h"
 
+#include <QSettings>
 #include <QString>
 
 inline const QString kGlobalSettingsPath = QStringLiteral("./modules/setting/apConfig.bin");
@@ -20,5 +21,7 @@ quint16 parseHex16(const QString &text);
 int parseHexInt(const QString &text);
 
 // Entries 0 .. common/deviceCount - 1 of the INI file at `path`, keys missing or unreadable taking their
-// defaults, paths empty. A missing file or count gives an empty list.
-DeviceList readDeviceList(const QString &path);
+// defaults, paths empty. A missing file or count gives an empty list. The program reads its own global
+// file in the store's settings format (settings_format.h): opening it in another format would save the
+// store's unsaved changes of that file with that format's writer.
+DeviceList readDeviceList(const QString &path, QSettings::Format format = QSettings::IniFormat);

@@ -2,6 +2,7 @@
 
 #include "hid_thread.h"
 #include "hidapi_lock.h"
+#include "settings_format.h"
 
 #include <hidapi.h>
 
@@ -40,7 +41,7 @@ int acceptFirstDevice(Hid_Thread &hid)
 
 int discoverDevice(Hid_Thread &hid, const QString &configPath)
 {
-    DeviceList list = readDeviceList(configPath);
+    DeviceList list = readDeviceList(configPath, settingsFormat());
     findDevicePaths(list);
     hid.deviceList = list;
     return acceptFirstDevice(hid);

@@ -4,6 +4,7 @@
 #include "hid_thread.h"
 #include "my_quick_view.h"
 #include "session_status.h"
+#include "settings_format.h"
 
 #include <QQmlContext>
 #include <QSettings>
@@ -21,7 +22,7 @@ Ui_Controler::Ui_Controler(QObject *parent)
 
 QString windowTitleFromSettings()
 {
-    const QSettings settings(kGlobalSettingsPath, QSettings::IniFormat);
+    const QSettings settings(kGlobalSettingsPath, settingsFormat());
     return settings.value(QStringLiteral("common/name")).toString();
 }
 

@@ -1,6 +1,7 @@
 // Gun records in gunData.bin, and the per-profile X/Y sensitivity and selected-gun values.
 
 #include "my_quick_view.h"
+#include "settings_format.h"
 #include "store_paths.h"
 #include "stored_values.h"
 
@@ -35,7 +36,7 @@ void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
     const QString key = recordKey(index, "mouseSaveGundata");
     if (key.isEmpty())
         return;
-    QSettings guns(kGunDataPath, QSettings::IniFormat);
+    QSettings guns(kGunDataPath, settingsFormat());
     guns.setValue(kRecordGroup + key, asTexts(src6.mid(0, 6)));
 }
 
@@ -48,7 +49,7 @@ void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
         const QString key = src6.isEmpty() ? QString() : recordKey(src6.at(0), "modifyGundata");
         if (key.isEmpty())
             return;
-        QSettings guns(kGunDataPath, QSettings::IniFormat);
+        QSettings guns(kGunDataPath, settingsFormat());
         guns.remove(kRecordGroup + key);
     } else if (type == 1) {
         if (src6.size() < 7) {
@@ -59,7 +60,7 @@ void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
         const QString oldName = recordKey(src6.at(6), "modifyGundata");
         if (newName.isEmpty() || oldName.isEmpty())
             return;
-        QSettings guns(kGunDataPath, QSettings::IniFormat);
+        QSettings guns(kGunDataPath, settingsFormat());
         guns.remove(kRecordGroup + oldName);
         guns.setValue(kRecordGroup + newName, asTexts(src6.mid(1, 5)));
     }
@@ -69,7 +70,7 @@ QVariantList myQQuickView::getGunData(QVariant name)
 {
     if (!QFile::exists(kGunDataPath))
         return {};
-    const QSettings guns(kGunDataPath, QSettings::IniFormat);
+    const QSettings guns(kGunDataPath, settingsFormat());
     return storedList(guns.value(kRecordGroup + name.toString(), 0));
 }
 
@@ -77,7 +78,7 @@ QStringList myQQuickView::getGunDataKey()
 {
     if (!QFile::exists(kGunDataPath))
         return {};
-    QSettings guns(kGunDataPath, QSettings::IniFormat);
+    QSettings guns(kGunDataPath, settingsFormat());
     guns.beginGroup(QStringLiteral("gunData"));
     return guns.childKeys();
 }

@@ -3,6 +3,7 @@
 #include "dpi_switch_texts.h"
 #include "my_quick_view.h"
 #include "safe_names.h"
+#include "settings_format.h"
 #include "store_paths.h"
 #include "stored_values.h"
 
@@ -23,7 +24,7 @@ QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
         return {};
     }
     // Language files are UTF-8, which is what the settings format reads.
-    const QSettings language(languageFilePath(langCode), QSettings::IniFormat);
+    const QSettings language(languageFilePath(langCode), settingsFormat());
     const QString group = typeStr + QLatin1Char('/');
     const int total = storedCount(language.value(group + QStringLiteral("total")), kMaxGroupStrings);
 

@@ -4,6 +4,7 @@
 #include "my_quick_view.h"
 #include "safe_names.h"
 #include "settings_files.h"
+#include "settings_format.h"
 #include "store_paths.h"
 #include "stored_values.h"
 
@@ -30,7 +31,7 @@ QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
     if (macro.isEmpty())
         return false;
     QDir().mkpath(kMacroFolder);
-    QSettings file(macroFilePath(macro), QSettings::IniFormat);
+    QSettings file(macroFilePath(macro), settingsFormat());
     file.beginGroup(QStringLiteral("config"));
     file.setValue(QStringLiteral("index"), macroIndex.toUInt());
     file.setValue(QStringLiteral("total"), 0);
@@ -46,7 +47,7 @@ QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant 
     const QString macro = checkedMacroName(name, "saveMacroIni");
     if (macro.isEmpty() || !QFile::exists(macroFilePath(macro)))
         return false;
-    QSettings file(macroFilePath(macro), QSettings::IniFormat);
+    QSettings file(macroFilePath(macro), settingsFormat());
     file.remove(QStringLiteral("macro"));
     file.setValue(QStringLiteral("config/total"), int(macros.size()));
     file.setValue(QStringLiteral("config/repeat"), repeat);
@@ -61,7 +62,7 @@ QStringList myQQuickView::loadMacroIni(QVariant name)
     const QString macro = checkedMacroName(name, "loadMacroIni");
     if (macro.isEmpty() || !QFile::exists(macroFilePath(macro)))
         return {};
-    const QSettings file(macroFilePath(macro), QSettings::IniFormat);
+    const QSettings file(macroFilePath(macro), settingsFormat());
     const int total = storedCount(file.value(QStringLiteral("config/total"), 0), kMaxMacroActions);
     QStringList actions;
     for (int i = 0; i < total; ++i) {

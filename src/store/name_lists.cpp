@@ -2,6 +2,7 @@
 
 #include "my_quick_view.h"
 #include "name_list_rules.h"
+#include "settings_format.h"
 #include "store_paths.h"
 #include "stored_values.h"
 
@@ -12,7 +13,7 @@ QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
     const QString key = nameListKey(type);
     if (key.isEmpty())
         return true;
-    QSettings names(kNameListPath, QSettings::IniFormat);
+    QSettings names(kNameListPath, settingsFormat());
     const QStringList stored = withSentinel(nameList);
     if (stored.isEmpty())
         names.remove(key);
@@ -26,6 +27,6 @@ QVariantList myQQuickView::getNameList(QVariant type)
     const QString key = nameListKey(type);
     if (key.isEmpty())
         return {};
-    const QSettings names(kNameListPath, QSettings::IniFormat);
+    const QSettings names(kNameListPath, settingsFormat());
     return storedList(names.value(key, 0));
 }

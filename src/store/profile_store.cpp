@@ -3,18 +3,21 @@
 
 #include "my_quick_view.h"
 #include "settings_files.h"
+#include "settings_format.h"
 #include "store_paths.h"
 #include "stored_values.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QSettings>
 
 void myQQuickView::openSettings()
 {
-    globalSettings = new QSettings(kGlobalSettingsPath, QSettings::IniFormat, this);
-    defaultProfileSettings = new QSettings(kDefaultProfilePath, QSettings::IniFormat, this);
+    removeAbandonedLockFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
+    globalSettings = new QSettings(kGlobalSettingsPath, settingsFormat(), this);
+    defaultProfileSettings = new QSettings(kDefaultProfilePath, settingsFormat(), this);
     for (int profile = 0; profile < kProfileFileCount; ++profile)
-        profileSettings.append(new QSettings(profileFilePath(profile), QSettings::IniFormat, this));
+        profileSettings.append(new QSettings(profileFilePath(profile), settingsFormat(), this));
 }
 
 QSettings *myQQuickView::profileAt(int profile, const char *operation) const
@@ -69,7 +72,7 @@ QSettings *myQQuickView::replaceSettingsFile(QSettings *settings, const QString 
         return nullptr;
     }
     settings->deleteLater();
-    return new QSettings(target, QSettings::IniFormat, this);
+    return new QSettings(target, settingsFormat(), this);
 }
 
 bool myQQuickView::replaceProfileFile(int profile, const QString &source)

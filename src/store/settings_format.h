@@ -1,0 +1,13 @@
+#pragma once
+// The format every settings file of the program is opened with.
+//
+// It writes the same INI text as the settings library's own INI format (see ini_text.h), with one
+// difference that matters: the whole text reaches the file before the library is told that the write
+// succeeded. The library's INI writer leaves the last part of the text in a buffer that is flushed only
+// while the file is committed, and a failure of that flush (a full disk) goes unnoticed: a truncated file
+// would replace the complete one. Here a failed write or flush fails the save, the library then keeps the
+// old file and the unsaved values stay in memory for the next save.
+
+#include <QSettings>
+
+QSettings::Format settingsFormat();

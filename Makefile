@@ -5,19 +5,26 @@
 #   make test-thread    the device tests with threads built with ThreadSanitizer
 #   make bench          build and run the benchmarks ("bench: <name> <value> <unit>" lines)
 #   make package        build the Debian package (<build>/zephra-config_<version>_<arch>.deb)
+#   make reliability    the long fault matrix, the data-loss and load tests ("reliability: ..." lines)
+#   make fuzz           every fuzz target for FUZZ_SECONDS (60) with clang's libFuzzer, seeds in fuzz/corpus
 
 SHELL := /bin/bash
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 THREAD_BUILD ?= build-thread
 THREAD_TESTS := tst_listener tst_transport tst_commands
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := device_list listener_report scramble name_list macro_actions language_file copy_data \
+  key_translation settings_format
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-declarative-dev libhidapi-dev \
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
   dpkg-dev
 
-.PHONY: all deps configure build run test test-sanitize test-thread bench package clean
+.PHONY: all deps configure build run test test-sanitize test-thread bench package reliability fuzz clean
 
 all: build
 
@@ -68,5 +75,29 @@ package: build
 bench: build
 	@cd $(BUILD) && for b in ./bench_*; do $$b || exit 1; done
 
+reliability: build
+	@set -o pipefail; cd $(BUILD) && export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=zephra.wire.debug=false && \
+	  ZEPHRA_FAULT_MATRIX=long ./tst_fault_matrix -silent 2>&1 | grep -E '^(reliability:|FAIL|QWARN|Totals)' && \
+	  ./tst_data_loss -silent 2>&1 | grep -E '^(FAIL|Totals)' && \
+	  ./tst_load -silent 2>&1 | grep -E '^(reliability:|FAIL|Totals)' && \
+	  ./bench_load
+
+# The fuzz targets build with clang on top of the whole project, in a folder of their own. New inputs go to
+# $(FUZZ_BUILD)/corpus, crashes to $(FUZZ_BUILD)/artifacts; fuzz/corpus keeps the seeds.
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@mkdir -p $(FUZZ_BUILD)/artifacts
+	@out=$(abspath $(FUZZ_BUILD)); for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $$out/corpus/$$t; \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp QT_LOGGING_RULES="*.debug=false" \
+	    $$out/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$$out/artifacts/$$t- \
+	    $$out/corpus/$$t $(CURDIR)/fuzz/corpus/$$t > $$out/$$t.log 2>&1 || { tail -n 40 $$out/$$t.log; exit 1; }; \
+	  echo "fuzz: $$t $$(grep -o 'number_of_executed_units: [0-9]*' $$out/$$t.log | grep -o '[0-9]*$$') runs," \
+	    "$$(grep -o 'cov: [0-9]*' $$out/$$t.log | tail -n 1 | grep -o '[0-9]*') edges," \
+	    "corpus $$(find $$out/corpus/$$t fuzz/corpus/$$t -type f | wc -l) inputs"; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(THREAD_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(THREAD_BUILD) $(FUZZ_BUILD)

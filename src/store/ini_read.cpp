@@ -333,6 +333,16 @@ struct KeyLine
     QByteArrayView value;
 };
 
+// Lines that are neither a key nor a group are skipped, as damaged lines are.
+void addKeyLine(std::vector<KeyLine> &group, QByteArrayView data, const Line &line)
+{
+    if (line.equals < 0)
+        return;
+    const QByteArrayView content = data.sliced(line.start, line.length);
+    const qsizetype equals = line.equals - line.start;
+    group.push_back({content.first(equals).trimmed(), content.sliced(equals + 1)});
+}
+
 QString groupOf(QByteArrayView header)
 {
     qsizetype close = header.indexOf(']');
@@ -393,24 +403,33 @@ QVariant valueOf(QByteArrayView text)
 
 Values parse(QByteArrayView text)
 {
-    if (text.startsWith("\xef\xbb\xbf"))
-        text = text.sliced(3);
+    // A UTF-8 byte order mark is skipped while the file is searched for groups; the lines before the first
+    // group are then read from the very start, mark included (so a key on the first line keeps it, as the
+    // library's reader has it).
+    const qsizetype start = text.startsWith("\xef\xbb\xbf") ? 3 : 0;
 
     QMap<QString, std::vector<KeyLine>> groups;
-    std::vector<KeyLine> *group = &groups[QString()];
-    qsizetype pos = 0;
+    std::vector<KeyLine> *group = nullptr;
+    qsizetype firstGroup = -1;
+    qsizetype pos = start;
     Line line;
     while (nextLine(text, pos, line)) {
         const QByteArrayView content = text.sliced(line.start, line.length);
         if (content.startsWith('[')) {
+            if (firstGroup < 0)
+                firstGroup = line.start;
             group = &groups[groupOf(content)];
-            continue;
+        } else if (group) {
+            addKeyLine(*group, text, line);
         }
-        if (line.equals < 0)
-            continue;  // neither a key nor a group: skipped, as damaged lines are
-        const qsizetype equals = line.equals - line.start;
-        group->push_back({content.first(equals).trimmed(), content.sliced(equals + 1)});
     }
+    const QByteArrayView top = firstGroup < 0 ? text : text.first(firstGroup);
+    std::vector<KeyLine> &general = groups[QString()];
+    std::vector<KeyLine> topLines;
+    pos = 0;
+    while (nextLine(top, pos, line))
+        addKeyLine(topLines, top, line);
+    general.insert(general.begin(), topLines.begin(), topLines.end());
 
     // Groups in the order of their names, keys in file order: a later key replaces an earlier one.
     Values values;

@@ -1,7 +1,10 @@
 #include "ini_oracle.h"
 
+#include <QDataStream>
+#include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -9,20 +12,25 @@
 
 namespace {
 
-QString freshPath()
+QString pathOf(const char *name)
 {
     static QTemporaryDir dir;
-    static int serial = 0;
-    return dir.filePath(QStringLiteral("f%1.ini").arg(++serial));
+    return dir.filePath(QLatin1String(name));
 }
 
-QString freshFile(const QByteArray &text)
+// Replaces `path` by a new file holding `text`, with a modification time no earlier call used: the library
+// then reads the file again instead of answering from its cache (which it keeps by name, size and time).
+// A new file, not the old one rewritten in place: the library may still map the old one's content.
+void writeFresh(const QString &path, const QByteArray &text)
 {
-    const QString path = freshPath();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    static qint64 serial = 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         qFatal("oracle: cannot write %s", qPrintable(path));
-    return path;
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly) ||
+        !written.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++serial), QFileDevice::FileModificationTime))
+        qFatal("oracle: cannot stamp %s", qPrintable(path));
 }
 
 QByteArray contentOf(const QString &path)
@@ -38,6 +46,23 @@ bool addressable(const QString &key)
     return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(QLatin1String("//"));
 }
 
+// Equal values of the same type; values of types without a comparison (an icon, say) are equal when
+// they stream to the same bytes.
+bool same(const QVariant &a, const QVariant &b)
+{
+    if (a.metaType() != b.metaType())
+        return false;
+    if (a == b)
+        return true;
+    auto streamed = [](const QVariant &v) {
+        QByteArray bytes;
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        stream << v;
+        return bytes;
+    };
+    return streamed(a) == streamed(b);
+}
+
 QString shown(const QVariant &value)
 {
     QString text;
@@ -51,7 +76,9 @@ namespace oracle {
 
 ini::Values parse(const QByteArray &text)
 {
-    const QSettings settings(freshFile(text), QSettings::IniFormat);
+    const QString path = pathOf("read.ini");
+    writeFresh(path, text);
+    const QSettings settings(path, QSettings::IniFormat);
     ini::Values values;
     for (const QString &key : settings.allKeys()) {
         if (addressable(key))
@@ -62,7 +89,8 @@ ini::Values parse(const QByteArray &text)
 
 QByteArray rewrite(const QByteArray &text)
 {
-    const QString path = freshFile(text);
+    const QString path = pathOf("rewrite.ini");
+    writeFresh(path, text);
     {
         QSettings settings(path, QSettings::IniFormat);
         const QStringList keys = settings.allKeys();
@@ -76,13 +104,24 @@ QByteArray rewrite(const QByteArray &text)
 
 QByteArray write(const ini::Values &values)
 {
-    const QString path = freshPath();
+    const QString path = pathOf("write.ini");
+    writeFresh(path, QByteArray());
     {
         QSettings settings(path, QSettings::IniFormat);
+        settings.clear();
         for (auto it = values.cbegin(); it != values.cend(); ++it)
             settings.setValue(it.key(), it.value());
     }
     return contentOf(path);
+}
+
+ini::Values addressableOnly(const ini::Values &values)
+{
+    ini::Values kept;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        if (addressable(it.key()))
+            kept.insert(it.key(), it.value());
+    return kept;
 }
 
 QString difference(const ini::Values &expected, const ini::Values &actual)
@@ -93,7 +132,7 @@ QString difference(const ini::Values &expected, const ini::Values &actual)
             continue;
         if (!actual.contains(it.key()))
             lines << QStringLiteral("missing %1 = %2").arg(it.key(), shown(it.value()));
-        else if (actual.value(it.key()) != it.value() || actual.value(it.key()).metaType() != it.value().metaType())
+        else if (!same(actual.value(it.key()), it.value()))
             lines << QStringLiteral("%1: expected %2, got %3").arg(it.key(), shown(it.value()), shown(actual.value(it.key())));
     }
     for (auto it = actual.cbegin(); it != actual.cend(); ++it) {

@@ -19,7 +19,8 @@
 #endif
 #endif
 #if defined(__SANITIZE_ADDRESS__) || defined(ZEPHRA_ASAN)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's count of the bytes its allocator hands out (its header does not come with every compiler).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #define ZEPHRA_HEAP_FROM_SANITIZER 1
 #endif
 

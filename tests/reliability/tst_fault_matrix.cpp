@@ -30,6 +30,14 @@ namespace {
 
 constexpr std::array kFaultedCalls{Fn::Enumerate, Fn::OpenPath, Fn::SetNonblocking, Fn::SendFeature,
                                    Fn::GetFeature, Fn::Write, Fn::Read};
+constexpr size_t indexOf(Fn fn)
+{
+    for (size_t i = 0; i < kFaultedCalls.size(); ++i)
+        if (kFaultedCalls[i] == fn)
+            return i;
+    return kFaultedCalls.size();
+}
+
 constexpr int kRunLimitMs = 3000;       // wall-clock time one run may take
 constexpr int kChildTimeoutMs = 20000;  // after this a child counts as hung
 
@@ -221,9 +229,9 @@ QByteArray runOnce(const Subject &subject, Setup setup, std::optional<Point> poi
         for (const vmouse::Event &e : log)
             if ((e.kind == vmouse::Kind::Open || e.kind == vmouse::Kind::OpenFailed) && e.interfaceNumber == 1)
                 ++commandOpens;
-        report.calls[1] = commandOpens + 1;
-        report.calls[2] = commandOpens + 1;
-        report.calls[6] = 1;
+        report.calls[indexOf(Fn::OpenPath)] = commandOpens + 1;
+        report.calls[indexOf(Fn::SetNonblocking)] = commandOpens + 1;
+        report.calls[indexOf(Fn::Read)] = 1;
     }
     report.idle = f.hid.hidIdle;
     flushSettings(f.view());

@@ -2,8 +2,8 @@
 
 #include "discovery.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 using vmouse::Family;
 

@@ -5,19 +5,19 @@
 // a program killed right after a save leaves each file whole, old or new.
 
 #include "discovery.h"
-#include "hid_thread.h"
 #include "disk_faults.h"
+#include "hid_thread.h"
 #include "ini_text.h"
 #include "settings_files.h"
 #include "store_on_disk.h"
 #include "ui_controler.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <functional>
 

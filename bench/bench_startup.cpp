@@ -2,9 +2,10 @@
 // with the virtual mouse; the interface's one-second busy guard runs after that and is not counted), and
 // the peak resident memory of the process once it runs.
 
+#include "copy_tree.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -16,17 +17,6 @@
 #include <vector>
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
-}
 
 // VmHWM of a running process, in MB.
 double peakRssMb(qint64 pid)

@@ -1,9 +1,9 @@
 #include "bridge_fixture.h"
 
+#include "copy_tree.h"
 #include "sim_fixture.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 QByteArray Command::head() const
@@ -24,15 +24,8 @@ BridgeFixture::BridgeFixture(vmouse::Family family, ViewFlags flags, bool encode
     for (size_t i = 0; i < 6 && i < spec.secrecyCode.size(); ++i)
         hid.deviceSecrecyCode[i + 1] = uchar(spec.secrecyCode[i]);
 
-    const QDir data(QStringLiteral(ZEPHRA_DATA_DIR));
-    QDirIterator it(data.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = dir.filePath(QStringLiteral("modules/") + data.relativeFilePath(source));
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(source, target))
-            qFatal("cannot copy %s", qPrintable(source));
-    }
+    if (!copyTree(QStringLiteral(ZEPHRA_DATA_DIR), dir.filePath(QStringLiteral("modules"))))
+        qFatal("cannot copy the modules folder");
     previousDir = QDir::currentPath();
     QDir::setCurrent(dir.path());
     built = std::make_unique<myQQuickView>();

@@ -1,24 +1,10 @@
 #include "demo_process.h"
 
+#include "copy_tree.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTest>
-
-namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
-}
-
-}  // namespace
 
 DemoProcess::DemoProcess(const QByteArray &x11Display, const QString &folder)
     : display(x11Display)

@@ -1,9 +1,9 @@
 #include "store_on_disk.h"
 
+#include "copy_tree.h"
 #include "disk_faults.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSettings>
 
@@ -23,15 +23,8 @@ private:
 StoreOnDisk::StoreOnDisk(const QString &folder)
     : root(folder)
 {
-    const QDir data(QStringLiteral(ZEPHRA_DATA_DIR));
-    QDirIterator it(data.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = path(QStringLiteral("modules/") + data.relativeFilePath(source));
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::exists(target) && !QFile::copy(source, target))
-            qFatal("cannot copy %s", qPrintable(source));
-    }
+    if (!copyTree(QStringLiteral(ZEPHRA_DATA_DIR), path(QStringLiteral("modules")), true))
+        qFatal("cannot copy the modules folder");
     previousDir = QDir::currentPath();
     QDir::setCurrent(root);
     built = std::make_unique<myQQuickView>();

@@ -1,7 +1,8 @@
 #include "store_fixture.h"
 
+#include "copy_tree.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
@@ -10,15 +11,8 @@
 
 StoreFixture::StoreFixture(std::initializer_list<std::pair<QString, QByteArray>> files)
 {
-    QDirIterator it(QStringLiteral(ZEPHRA_DATA_DIR), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString relative = QDir(QStringLiteral(ZEPHRA_DATA_DIR)).relativeFilePath(source);
-        const QString target = path(QStringLiteral("modules/") + relative);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(source, target))
-            qFatal("cannot copy %s", qPrintable(source));
-    }
+    if (!copyTree(QStringLiteral(ZEPHRA_DATA_DIR), path(QStringLiteral("modules"))))
+        qFatal("cannot copy the modules folder");
     for (const auto &[relative, bytes] : files)
         write(relative, bytes);
     previousDir = QDir::currentPath();

@@ -1,21 +1,15 @@
 #include "modules_folder.h"
 
+#include "copy_tree.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 ModulesFolder::ModulesFolder()
 {
-    const QDir source(QStringLiteral(ZEPHRA_DATA_DIR));
-    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = path(QStringLiteral("modules/") + source.relativeFilePath(file));
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(file, target))
-            qFatal("cannot copy %s", qPrintable(file));
-    }
+    if (!copyTree(QStringLiteral(ZEPHRA_DATA_DIR), path(QStringLiteral("modules"))))
+        qFatal("cannot copy the modules folder");
     previousDir = QDir::currentPath();
     QDir::setCurrent(dir.path());
 }

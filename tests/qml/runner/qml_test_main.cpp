@@ -7,6 +7,7 @@
 // file dialogs of import and export and reads and writes files of the scratch folder.
 
 #include "call_log.h"
+#include "copy_tree.h"
 #include "file_dialogs.h"
 #include "hid_thread.h"
 #include "my_quick_view.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -29,16 +29,8 @@ namespace {
 // Copies the modules/ folder beside the executable into `target`.
 bool copyModules(const QString &target)
 {
-    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/modules");
-    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString copy = target + QStringLiteral("/modules/") + QDir(source).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(copy).absolutePath());
-        if (!QFile::copy(file, copy))
-            return false;
-    }
-    return true;
+    return copyTree(QCoreApplication::applicationDirPath() + QStringLiteral("/modules"),
+                    target + QStringLiteral("/modules"));
 }
 
 // The view's file dialogs, answered with the file a test names (an empty name is a cancelled dialog), and

@@ -275,7 +275,8 @@ private slots:
             process.setArguments({folder.path(), QString::number(lastSaved + 1)});
             process.start();
             QVERIFY(process.waitForStarted());
-            // Kill right after the n-th save the saver reports (other rounds: a moment later, mid-save).
+            // Kill right after the n-th save the saver reports (other rounds: a moment later, mid-save). Several
+            // reports may arrive in one read, so the kill can come a save or two later than wanted.
             const int wanted = 1 + round % 4;
             int saved = 0;
             QByteArray output;
@@ -283,7 +284,7 @@ private slots:
                 output += process.readAllStandardOutput();
                 saved = int(output.count("saved "));
             }
-            QCOMPARE(saved, wanted);
+            QVERIFY2(saved >= wanted, output.constData());
             if (round % 3)
                 QThread::usleep(ulong(300 * round));
             process.kill();

@@ -5,6 +5,7 @@
 #include "settings_location.h"
 #include "setup_notice.h"
 #include "single_instance.h"
+#include "system_input_source.h"
 #include "ui_controler.h"
 #include "widget.h"
 
@@ -43,7 +44,7 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     Widget window;
     QObject::connect(&instance, &SingleInstance::messageReceived, &window, &Widget::receiveMessage);
 
-    InputCapture capture;
+    InputCapture capture(capture::createInputSource);
     capture.setKeyboardCallback(&Widget::keyboardCallback, &window);
     capture.setMouseCallback(&Widget::mouseCallback, &window);
     capture.setCopyDataHandler(&Widget::copyDataCallback, &window);

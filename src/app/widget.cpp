@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "copy_data_box.h"
 #include "discovery.h"
+#include "dpi_switch_texts.h"
 #include "my_quick_view.h"
 #include "ui_controler.h"
 
@@ -215,4 +216,9 @@ void Widget::showMessage(const QString &title, const QString &text, int millisec
 void Widget::setViewEnabled(bool enabled)
 {
     view()->setEnabled(enabled);
+}
+
+QString Widget::dpiSwitchText(int stage) const
+{
+    return dpiSwitchMessage(dpiSwitchTexts, stage);
 }

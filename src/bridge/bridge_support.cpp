@@ -2,30 +2,30 @@
 
 #include "bridge_values.h"
 #include "hid_thread.h"
-#include "my_quick_view.h"
+#include "profile_store.h"
 
 #include <QDebug>
 
 namespace bridge {
 
-CommandFamily family(const myQQuickView &view)
+CommandFamily family(const DeviceSide &side)
 {
-    return familyOf(view.icType);
+    return familyOf(side.icType);
 }
 
-Hid_Thread *device(const myQQuickView &view, const char *slot)
+Hid_Thread *device(const DeviceSide &side, const char *slot)
 {
-    if (!view.hidThread)
+    if (!side.hid)
         qDebug() << slot << "skipped: no device object yet";
-    return view.hidThread;
+    return side.hid;
 }
 
-keymatrix::Matrix defaultKeyMatrix(myQQuickView &view)
+keymatrix::Matrix defaultKeyMatrix(const DeviceSide &side)
 {
     keymatrix::Matrix matrix{};
     for (int slot = 0; slot < keymatrix::kSlots; ++slot) {
         const QString key = QStringLiteral("mouseFwKeyMatrix/%1").arg(slot);
-        const QVariantList numbers = view.getDataList(key, false);
+        const QVariantList numbers = store::getDataList(side.settings, key, false);
         if (numbers.size() < keymatrix::kEntryBytes)
             qDebug().noquote() << key << "holds" << numbers.size() << "of 4 numbers; the missing ones count as 0";
         const std::vector<uchar> entry = lowBytes(numbers, keymatrix::kEntryBytes);
@@ -34,10 +34,10 @@ keymatrix::Matrix defaultKeyMatrix(myQQuickView &view)
     return matrix;
 }
 
-void sendBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks)
+void sendBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks)
 {
     for (int n : blocks)
-        hid.hid560_0CH_setProfile(view.profileBlocks[n], uchar(n));
+        hid.hid560_0CH_setProfile(side.profileBlocks[n], uchar(n));
 }
 
 }  // namespace bridge

@@ -6,11 +6,12 @@
 
 #include <QDebug>
 
-InputCapture::InputCapture(QObject *parent)
+InputCapture::InputCapture(SourceFactory createSource, QObject *parent)
     : QObject(parent)
 {
     keyTables.fill();
-    source = capture::createInputSource(*this);
+    if (createSource)
+        source = createSource(*this);
     installHooks();
 }
 

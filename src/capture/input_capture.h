@@ -33,8 +33,11 @@ public:
     using MouseCallback = void (*)(uint8_t button, bool pressed, int x, int y, void *context);
     using CopyDataCallback = void (*)(const CopyData *message, void *context);
 
-    // Fills the translation tables and installs the hooks.
-    explicit InputCapture(QObject *parent = nullptr);
+    // Makes the platform's input source (src/platform: system_input_source.h); null gives none.
+    using SourceFactory = std::unique_ptr<capture::InputSource> (*)(InputCapture &capture);
+
+    // Fills the translation tables, makes the source and installs the hooks.
+    explicit InputCapture(SourceFactory createSource, QObject *parent = nullptr);
     // Removes the hooks.
     ~InputCapture() override;
 

@@ -1,12 +1,10 @@
 #pragma once
 // The platform's global input source behind InputCapture: it watches all keyboard and mouse input of the
 // desktop, turns each event into hook data and hands it to InputCapture's keyboard and mouse procedures.
-// It never holds input back from the programs it was meant for. Each platform folder defines
-// createInputSource().
+// It never holds input back from the programs it was meant for. Each platform folder implements one
+// (src/platform/system_input_source.h); the entry point hands InputCapture the platform's.
 
 #include <QString>
-
-#include <memory>
 
 class InputCapture;
 
@@ -31,7 +29,5 @@ public:
     // calls deliverCopyData.
     virtual void installCopyDataFilter() {}
 };
-
-std::unique_ptr<InputSource> createInputSource(InputCapture &capture);
 
 }  // namespace capture

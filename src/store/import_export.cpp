@@ -1,12 +1,15 @@
 // Import and export of macros (".mc") and profiles (".pf"): byte copies between the store's own files and
 // files the user chooses.
 
+#include "import_export.h"
+
 #include "file_dialogs.h"
-#include "my_quick_view.h"
+#include "profile_store.h"
 #include "safe_names.h"
 #include "settings_files.h"
 #include "store_paths.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -17,26 +20,34 @@ namespace {
 const char *const kMacroFilter = "Macro(*.mc)";
 const char *const kProfileFilter = "Profile(*.pf)";
 
+// The dialogs' texts, translated in the interface's context (the view's).
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("myQQuickView", text);
+}
+
 }  // namespace
 
-void myQQuickView::saveMacroFile(QVariant macroFileName)
+namespace store {
+
+void saveMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName)
 {
     const QString macro = checkedMacroName(macroFileName, "saveMacroFile");
     if (macro.isEmpty())
         return;
-    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kMacroFilter));
+    const QString chosen = dialogs.saveFileName(parent, tr("Save File"), tr(kMacroFilter));
     if (chosen.isEmpty())
         return;
     // The chosen file is replaced only by a complete copy: a missing macro leaves it as it was.
     copyFileOver(macroFilePath(macro), chosen);
 }
 
-bool myQQuickView::loadMacroFile(QVariant macroFileName)
+bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName)
 {
     const QString macro = checkedMacroName(macroFileName, "loadMacroFile");
     if (macro.isEmpty())
         return false;
-    const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kMacroFilter));
+    const QString chosen = dialogs.openFileName(parent, tr("Open File"), tr(kMacroFilter));
     if (chosen.isEmpty())
         return false;
     const QString target = macroFilePath(macro);
@@ -50,12 +61,12 @@ bool myQQuickView::loadMacroFile(QVariant macroFileName)
     return true;
 }
 
-void myQQuickView::saveProfile(int profile)
+void saveProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile)
 {
-    QSettings *settings = profileAt(profile, "saveProfile");
+    QSettings *settings = profileAt(s, profile, "saveProfile");
     if (!settings)
         return;
-    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kProfileFilter));
+    const QString chosen = dialogs.saveFileName(parent, tr("Save File"), tr(kProfileFilter));
     if (chosen.isEmpty())
         return;
     // The export holds what the profile holds now, its unwritten changes included.
@@ -63,13 +74,15 @@ void myQQuickView::saveProfile(int profile)
     copyFileOver(profileFilePath(profile), chosen);
 }
 
-bool myQQuickView::loadProfile(int profile)
+bool loadProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile)
 {
-    if (!profileAt(profile, "loadProfile"))
+    if (!profileAt(s, profile, "loadProfile"))
         return false;
-    const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kProfileFilter));
+    const QString chosen = dialogs.openFileName(parent, tr("Open File"), tr(kProfileFilter));
     if (chosen.isEmpty())
         return false;
-    replaceProfileFile(profile, chosen);
+    replaceProfileFile(s, profile, chosen);
     return true;
 }
+
+}  // namespace store

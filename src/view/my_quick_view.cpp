@@ -2,7 +2,9 @@
 
 #include "my_quick_view.h"
 
+#include "bridge_support.h"
 #include "hid_thread.h"
+#include "profile_store.h"
 
 #include <QFocusEvent>
 #include <QLoggingCategory>
@@ -14,7 +16,7 @@ Q_LOGGING_CATEGORY(lcUi, "zephra.ui", QtInfoMsg)
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
 {
-    openSettings();
+    store::openSettings(settings());
     isColorful = getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
     isGun = getGlobalData(QStringLiteral("mouse/isGun")).toBool();
     icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
@@ -22,6 +24,16 @@ myQQuickView::myQQuickView(QWidget *parent)
 }
 
 myQQuickView::~myQQuickView() = default;
+
+SettingsObjects myQQuickView::settings()
+{
+    return {globalSettings, defaultProfileSettings, profileSettings, currentProfile, this};
+}
+
+bridge::DeviceSide myQQuickView::deviceSide()
+{
+    return {hidThread, icType, isColorful, isGun, is55328, profileBlocks, settings()};
+}
 
 void myQQuickView::callRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)
 {

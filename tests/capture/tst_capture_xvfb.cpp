@@ -3,6 +3,7 @@
 // reach the window they were meant for. Skips itself when Xvfb or xdotool is not installed.
 
 #include "input_capture.h"
+#include "system_input_source.h"
 #include "virtual_display.h"
 
 #include <QGuiApplication>
@@ -109,7 +110,7 @@ private slots:
         QVERIFY2(!virtualDisplay->display.isEmpty(), "Xvfb did not start");
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
 
-        capture = std::make_unique<InputCapture>();
+        capture = std::make_unique<InputCapture>(capture::createInputSource);
         QVERIFY(capture->captureAvailable());
         capture->setKeyboardCallback(keyCallback, &recorder);
         capture->setMouseCallback(mouseCallback, &recorder);

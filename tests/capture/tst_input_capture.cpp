@@ -3,6 +3,7 @@
 
 #include "input_capture.h"
 #include "message_capture.h"
+#include "system_input_source.h"
 
 #include <QTest>
 
@@ -58,7 +59,7 @@ private slots:
     void headlessSessionSaysSoOnce()
     {
         MessageCapture messages;
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         QVERIFY(!capture.captureAvailable());
         QVERIFY(!capture.installHooks());
         capture.removeHooks();
@@ -75,7 +76,7 @@ private slots:
 
     void keyboardCallbackWithContext()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         Recorder first;
         Recorder second;
         capture.keyboardEvent(key(kScanA, true));  // no callback: dropped, but A is now pressed
@@ -93,7 +94,7 @@ private slots:
 
     void mouseCallbackWithContext()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         Recorder recorder;
         capture.mouseEvent(kLeftButtonDown, 5, 5);  // no callback: dropped
         capture.setMouseCallback(recordButton, &recorder);
@@ -110,7 +111,7 @@ private slots:
 
     void copyDataGoesToItsCallback()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         const QByteArray text("hello");
         CopyData message;
         message.dwData = 9487;
@@ -134,18 +135,18 @@ private slots:
     {
         Recorder recorder;
         {
-            InputCapture first;
+            InputCapture first(createInputSource);
             first.setKeyboardCallback(recordKey, &recorder);
             first.keyboardEvent(key(kScanA, true));  // destroyed while A is held
         }
-        InputCapture second;
+        InputCapture second(createInputSource);
         second.keyboardEvent(key(kScanA, true));  // no callback carried over
         QCOMPARE(recorder.calls, QStringList{"key 04 1"});
         second.setKeyboardCallback(recordKey, &recorder);
         second.keyboardEvent(key(kScanA, false));
         QCOMPARE(recorder.calls, (QStringList{"key 04 1", "key 04 0"}));
 
-        InputCapture third;
+        InputCapture third(createInputSource);
         third.setKeyboardCallback(recordKey, &recorder);
         third.keyboardEvent(key(kScanA, false));  // released in the earlier ones, never pressed here
         third.keyboardEvent(key(kScanA, true));

@@ -1,7 +1,7 @@
 // The device listener against the virtual mouse, with real threads and real time: the option exchange at
 // start, DPI-switch reports reaching the user interface in order on the GUI thread, removal, and stopping.
 
-#include "dpi_switch_texts.h"
+#include "dpi_switch_message.h"
 #include "listener_sink.h"
 #include "message_capture.h"
 #include "rig.h"
@@ -26,6 +26,10 @@ public:
         note(QStringLiteral("tray %1|%2|%3").arg(title, text).arg(milliseconds));
     }
     void setViewEnabled(bool enabled) override { note(enabled ? "enabled" : "disabled"); }
+    // The language's texts, chosen by the rule the host window uses.
+    QString dpiSwitchText(int stage) const override { return dpiSwitchMessage(texts, stage); }
+
+    QStringList texts{"t1", "t2", "t3", "t4", "t5", "t6", "t7", "t8"};
 
     QStringList calls;
     bool offGuiThread = false;
@@ -68,7 +72,6 @@ private slots:
     void initTestCase()
     {
         hid_init();
-        dpiSwitchTexts = {"t1", "t2", "t3", "t4", "t5", "t6", "t7", "t8"};
     }
 
     void optionBitIsSetAtStart_data()

@@ -1,6 +1,4 @@
-#include "file_dialogs.h"
-
-#include "my_quick_view.h"
+#include "desktop_file_dialogs.h"
 
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -22,16 +20,4 @@ QString DesktopFileDialogs::openFileName(QWidget *parent, const QString &caption
 QString DesktopFileDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, desktopFolder(), filter);
-}
-
-void setFileDialogs(myQQuickView &view, FileDialogs *dialogs)
-{
-    view.fileDialogs = dialogs;
-}
-
-FileDialogs *myQQuickView::dialogs()
-{
-    if (!fileDialogs)
-        fileDialogs = new DesktopFileDialogs(this);
-    return fileDialogs;
 }

@@ -1,13 +1,12 @@
-// The performance, lighting and profile slots of the view: DPI stages and the active stage, the lift-off
-// setting, the keyboard options, the lighting effect and colours, the current profile file and the
-// upload and download of 560 profile blocks.
+// The performance, lighting and profile operations: DPI stages and the active stage, the lift-off setting,
+// the keyboard options, the lighting effect and colours, and the upload and download of 560 profile blocks.
 
-#include "bridge_support.h"
+#include "device_operations.h"
+
 #include "bridge_values.h"
 #include "dpi_codes.h"
 #include "hid_thread.h"
 #include "lighting_tables.h"
-#include "my_quick_view.h"
 #include "profile_block.h"
 
 #include <QDebug>
@@ -17,11 +16,11 @@
 namespace {
 
 // Block 1, then blocks 2 to 4 when the device has gun keys (they go with the gun matrices).
-void sendStageBlocks(myQQuickView &view, Hid_Thread &hid)
+void sendStageBlocks(const bridge::DeviceSide &side, Hid_Thread &hid)
 {
-    bridge::sendBlocks(view, hid, {1});
-    if (view.isGun)
-        bridge::sendBlocks(view, hid, {2, 3, 4});
+    bridge::sendBlocks(side, hid, {1});
+    if (side.isGun)
+        bridge::sendBlocks(side, hid, {2, 3, 4});
 }
 
 void writeEffect(uchar *target, const lighting::Effect &effect)
@@ -41,18 +40,15 @@ bool validBlock(uint profileNo, const char *slot)
 
 }  // namespace
 
-void myQQuickView::setCurrentProfile(int profile)
-{
-    currentProfile = profile;
-}
+namespace bridge {
 
-void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray)
+void mouseSetDpi(const DeviceSide &side, int dpiCount, const QString &sensorType, const QVariantList &dpiValueArray)
 {
     if (dpiValueArray.size() != dpi::kStages) {
         qDebug() << "mouseSetDpi refused:" << dpiValueArray.size() << "DPI values instead of 8";
         return;
     }
-    Hid_Thread *hid = bridge::device(*this, "mouseSetDpi");
+    Hid_Thread *hid = device(side, "mouseSetDpi");
     if (!hid)
         return;
     dpi::Values values{};
@@ -60,34 +56,34 @@ void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dp
     std::copy(integers.begin(), integers.end(), values.begin());
     const dpi::StageCodes stages = dpi::stageCodes(sensorType, values);
 
-    if (bridge::family(*this) == CommandFamily::F553) {
+    if (family(side) == CommandFamily::F553) {
         dpi::Stages table = dpi::table553(stages.codes, dpiCount);
         hid->hid553_11H_SetDPISet(uchar(dpiCount), table.data());
         return;
     }
     for (int n = 1; n <= 4; ++n)
-        dpi::writeToBlock(profileBlocks[n], stages, dpiCount, dpi::hasHighBits(sensorType));
-    sendStageBlocks(*this, *hid);
+        dpi::writeToBlock(side.profileBlocks[n], stages, dpiCount, dpi::hasHighBits(sensorType));
+    sendStageBlocks(side, *hid);
 }
 
-void myQQuickView::mouseSetCurrentDPI(uchar currentDPI)
+void mouseSetCurrentDPI(const DeviceSide &side, uchar currentDPI)
 {
-    Hid_Thread *hid = bridge::device(*this, "mouseSetCurrentDPI");
+    Hid_Thread *hid = device(side, "mouseSetCurrentDPI");
     if (!hid)
         return;
-    if (bridge::family(*this) == CommandFamily::F560)
+    if (family(side) == CommandFamily::F560)
         hid->hid560_04H_SetCurrentDPI(currentDPI);
     else
         hid->hid553_0BH_SetCurrentDPI(currentDPI);
 }
 
-QVariant myQQuickView::mouseGetCurrentDPI()
+QVariant mouseGetCurrentDPI(const DeviceSide &side)
 {
     uchar stage = 0;
-    Hid_Thread *hid = bridge::device(*this, "mouseGetCurrentDPI");
+    Hid_Thread *hid = device(side, "mouseGetCurrentDPI");
     if (!hid)
         return int(stage);
-    if (bridge::family(*this) == CommandFamily::F560) {
+    if (family(side) == CommandFamily::F560) {
         uchar runningNumber = 1;
         hid->hid560_84H_GetCurrentDPI(runningNumber, stage);
     } else {
@@ -96,85 +92,85 @@ QVariant myQQuickView::mouseGetCurrentDPI()
     return int(stage);
 }
 
-void myQQuickView::mouseSetReportRate(uchar rate, uchar en)
+void mouseSetReportRate(const DeviceSide &side, uchar rate, uchar en)
 {
     // The lift-off distance; the same 553 command on both families.
     qDebug() << "test" << int(rate) << int(en);
-    if (Hid_Thread *hid = bridge::device(*this, "mouseSetReportRate"))
+    if (Hid_Thread *hid = device(side, "mouseSetReportRate"))
         hid->hid553_07H_Lod(rate, en);
 }
 
-void myQQuickView::mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+void mouseSetKeyboardoption(const DeviceSide &side, uchar byte1, uchar byte2, uchar byte3, uchar byte4)
 {
-    if (Hid_Thread *hid = bridge::device(*this, "mouseSetKeyboardoption"))
+    if (Hid_Thread *hid = device(side, "mouseSetKeyboardoption"))
         hid->hid553_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
 }
 
-QVariantList myQQuickView::GetKeyboardoption()
+QVariantList GetKeyboardoption(const DeviceSide &side)
 {
     // A device that does not answer leaves the preset zeros.
     uchar b1 = 0, b2 = 0, b3 = 0, b4 = 0;
-    if (Hid_Thread *hid = bridge::device(*this, "GetKeyboardoption"))
+    if (Hid_Thread *hid = device(side, "GetKeyboardoption"))
         hid->hid553_83H_GetKeyboardoption(b1, b2, b3, b4);
     return {int(b1), int(b2), int(b3), int(b4)};
 }
 
-void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
+void mouseSetRGBEffect(const DeviceSide &side, uchar effect, uchar option1, uchar option2)
 {
-    Hid_Thread *hid = bridge::device(*this, "mouseSetRGBEffect");
+    Hid_Thread *hid = device(side, "mouseSetRGBEffect");
     if (!hid)
         return;
-    const bool family560 = bridge::family(*this) == CommandFamily::F560;
+    const bool family560 = family(side) == CommandFamily::F560;
 
-    if (isColorful) {
+    if (side.isColorful) {
         const lighting::Effect e = lighting::fullColourEffect(effect, option1, option2);
         if (!family560) {
             hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, e.second);
             return;
         }
         for (int n = 1; n <= 4; ++n)
-            writeEffect(profileBlocks[n], e);
-        sendStageBlocks(*this, *hid);
+            writeEffect(side.profileBlocks[n], e);
+        sendStageBlocks(side, *hid);
         return;
     }
 
     const lighting::Effect e = lighting::singleColourEffect(effect, option1, option2);
     if (!family560) {
-        hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, is55328 ? e.second : uchar(2));
+        hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, side.is55328 ? e.second : uchar(2));
         return;
     }
     for (int n = 1; n <= 4; ++n)
-        writeEffect(profileBlocks[n], {e.mode, e.first, 2});
-    if (isGun) {
-        bridge::sendBlocks(*this, *hid, {1, 2, 3, 4});
+        writeEffect(side.profileBlocks[n], {e.mode, e.first, 2});
+    if (side.isGun) {
+        sendBlocks(side, *hid, {1, 2, 3, 4});
     } else {
-        profileBlocks[1][block::Effect + 2] = 3;
-        bridge::sendBlocks(*this, *hid, {1});
+        side.profileBlocks[1][block::Effect + 2] = 3;
+        sendBlocks(side, *hid, {1});
     }
 }
 
-void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
+void mouseSetRGBColor(const DeviceSide &side, uchar type, const QVariantList &src24)
 {
     if (src24.size() > lighting::kColourBytes) {
         qDebug() << "mouseSetRGBColor refused:" << src24.size() << "colour values, more than 24";
         return;
     }
-    Hid_Thread *hid = bridge::device(*this, "mouseSetRGBColor");
+    Hid_Thread *hid = device(side, "mouseSetRGBColor");
     if (!hid)
         return;
     lighting::Colours colours = lighting::colourBuffer(bridge::lowBytes(src24, size_t(src24.size())));
 
-    if (bridge::family(*this) == CommandFamily::F560) {
-        if (isColorful) {
-            std::copy(colours.begin(), colours.end(), profileBlocks[0] + block::FullColours);
-            bridge::sendBlocks(*this, *hid, {0});
+    if (family(side) == CommandFamily::F560) {
+        if (side.isColorful) {
+            std::copy(colours.begin(), colours.end(), side.profileBlocks[0] + block::FullColours);
+            sendBlocks(side, *hid, {0});
         } else {
-            std::copy(colours.begin(), colours.end(), profileBlocks[1] + block::SingleColours);
-            bridge::sendBlocks(*this, *hid, {1});
+            std::copy(colours.begin(), colours.end(), side.profileBlocks[1] + block::SingleColours);
+            sendBlocks(side, *hid, {1});
         }
         return;
     }
-    if (!is55328) {
+    if (!side.is55328) {
         hid->hid553_10H_SetLED8StageColor(type, colours.data());
         hid->hid553_10H_SetLED8StageColor(type, colours.data());
     } else if (lighting::hasEighthColour(colours)) {
@@ -185,26 +181,28 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
     }
 }
 
-void myQQuickView::mouseSetProfile(uint profileNo)
+void mouseSetProfile(const DeviceSide &side, uint profileNo)
 {
     if (!validBlock(profileNo, "mouseSetProfile"))
         return;
-    if (Hid_Thread *hid = bridge::device(*this, "mouseSetProfile"))
-        bridge::sendBlocks(*this, *hid, {int(profileNo)});
+    if (Hid_Thread *hid = device(side, "mouseSetProfile"))
+        sendBlocks(side, *hid, {int(profileNo)});
 }
 
-void myQQuickView::mouseReadProfile(uint profileNo)
+void mouseReadProfile(const DeviceSide &side, uint profileNo)
 {
     if (!validBlock(profileNo, "mouseReadProfile"))
         return;
-    if (Hid_Thread *hid = bridge::device(*this, "mouseReadProfile"))
-        hid->hid560_8CH_readProfile(profileBlocks[profileNo], uchar(profileNo));
+    if (Hid_Thread *hid = device(side, "mouseReadProfile"))
+        hid->hid560_8CH_readProfile(side.profileBlocks[profileNo], uchar(profileNo));
 }
 
-QVariant myQQuickView::mouseReadCurrentProfile()
+QVariant mouseReadCurrentProfile(const DeviceSide &side)
 {
     uchar profile = 0;
-    if (Hid_Thread *hid = bridge::device(*this, "mouseReadCurrentProfile"))
+    if (Hid_Thread *hid = device(side, "mouseReadCurrentProfile"))
         hid->hid560_82H_GetCurrentProfile(profile);
     return int(profile);
 }
+
+}  // namespace bridge

@@ -50,6 +50,7 @@ struct Sim
     std::function<int64_t()> clock;
     std::function<void()> plugListener;
     int handles = 0;
+    int lastReadWait = 0;
     std::wstring openError;   // hid_error(NULL): the last failed open, empty after a successful one
 };
 

@@ -44,6 +44,8 @@ Widget::Widget(QWidget *parent)
 
     deviceCheckTimer.setInterval(kDeviceCheckDelayMs);
     deviceCheckTimer.setSingleShot(true);
+    // 2048 ms as asked: a coarse timer may fire up to 5 % early, before a device has settled.
+    deviceCheckTimer.setTimerType(Qt::PreciseTimer);
     connect(&deviceCheckTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     warningBox = [](const QString &caption, const QString &text) {

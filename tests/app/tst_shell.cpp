@@ -4,6 +4,7 @@
 
 #include "app_state.h"
 #include "copy_data.h"
+#include "expire_timer.h"
 #include "message_capture.h"
 #include "modules_folder.h"
 #include "my_quick_view.h"
@@ -13,9 +14,9 @@
 #include "ui_controler.h"
 #include "widget.h"
 
-#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMenu>
+#include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,6 +38,13 @@ struct Shell
             device = vmouse::addDevice(vmouse::demoMouse(family, true));
         window = std::make_unique<Widget>();
         window->hid.setSleeper(&sleeper);
+    }
+    ~Shell()
+    {
+        // The window waits for the listener; an unplug ends its waiting read at once.
+        window->hid.stopListening();
+        if (device >= 0)
+            vmouse::unplug(device);
     }
 
     // The shipped global settings with another family and gun flag.
@@ -130,7 +138,7 @@ private slots:
         QVERIFY(!shell.window->isVisible());
         QVERIFY(messages.messages().contains("Device DisConnect"));
         QVERIFY(!shell.window->hid.listenerRunning);
-        QTest::qWait(50);
+        QCoreApplication::processEvents();   // a queued call of the interface would run now
         QVERIFY(shell.rootCalls(messages).isEmpty());
     }
 
@@ -154,21 +162,28 @@ private slots:
         QCOMPARE(read.join(' '), profiles);
     }
 
-    // Five notices 100 ms apart make one pass, about 2048 ms after the last.
+    // Every notice restarts one single-shot timer of 2048 ms: five notices make one pass, 2048 ms after the
+    // last. The timer is made to expire instead of waited for.
     void burstOfNoticesMakesOnePass()
     {
         Shell shell(false);
         QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
-        QElapsedTimer clock;
+        QTimer &timer = shell.window->deviceCheckTimer;
+        QCOMPARE(timer.interval(), 2048);
+        QVERIFY(timer.isSingleShot());
         for (int i = 0; i < 5; ++i) {
             shell.window->deviceChanged();
-            clock.start();
-            QTest::qWait(100);
+            QVERIFY(timer.isActive());
+            // Once some of the interval has gone, the next notice starts it afresh.
+            QTRY_VERIFY(timer.remainingTime() < 2000);
         }
-        QVERIFY(passes.wait(4000));
-        QVERIFY2(clock.elapsed() >= 2000 && clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
-        QTest::qWait(300);
+        shell.window->deviceChanged();
+        QVERIFY(timer.remainingTime() >= 2000);
+        QCoreApplication::processEvents();
+        QCOMPARE(passes.size(), 0);
+        QVERIFY(expireNow(timer));
         QCOMPARE(passes.size(), 1);
+        QVERIFY(!timer.isActive());
     }
 
     void noticesAreIgnoredWhileTheListenerRuns()
@@ -193,7 +208,12 @@ private slots:
         QVERIFY(tray[1].at(1).toString().endsWith(' '));
         QVERIFY(messages.messages().contains("QML setCurrentDPI 3 returned"));
 
-        QTest::qWait(1100);   // past the interface's busy guard, which disables the view for a second
+        // The interface's busy guard disables the view for a second after initUI; it is ended now.
+        auto *guard = shell.window->view()->rootObject()->findChild<QObject *>("protectTimer");
+        QVERIFY(guard);
+        QCOMPARE(guard->property("interval").toInt(), 1000);
+        guard->setProperty("interval", 1);
+        QTRY_VERIFY(!guard->property("running").toBool());
         QVERIFY(shell.window->view()->isEnabled());
         vmouse::unplug(shell.device);
         QTRY_VERIFY_WITH_TIMEOUT(!shell.window->view()->isEnabled(), 3000);
@@ -204,7 +224,8 @@ private slots:
         vmouse::replug(shell.device);
         QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
         shell.window->deviceChanged();
-        QVERIFY(passes.wait(4000));
+        QVERIFY(expireNow(shell.window->deviceCheckTimer));
+        QCOMPARE(passes.size(), 1);
         QCOMPARE(passes[0].at(0).toInt(), 0);
         QVERIFY(shell.window->view()->isEnabled());
     }

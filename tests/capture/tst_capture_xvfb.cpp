@@ -162,12 +162,11 @@ private slots:
         window.seen.clear();
         xdotool({"key", "2"});
         QTRY_COMPARE(window.seen, QStringList{"key 2"});  // the key went by
-        QTest::qWait(100);
-        QCOMPARE(recorder.keys, QStringList{});
 
+        // Watching again, key 3 is the first the callback hears of: "2" was never reported.
         QVERIFY(capture->installHooks());
-        xdotool({"key", "2"});
-        QTRY_COMPARE(recorder.keys, (QStringList{"1F 1", "1F 0"}));
+        xdotool({"key", "3"});
+        QTRY_COMPARE(recorder.keys, (QStringList{"20 1", "20 0"}));
     }
 
     void cleanupTestCase() { capture.reset(); }

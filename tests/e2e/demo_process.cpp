@@ -3,6 +3,7 @@
 #include "copy_tree.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
@@ -49,7 +50,6 @@ QProcessEnvironment DemoProcess::environment() const
 
 bool DemoProcess::start()
 {
-    clock.start();
     process.start(executable(), {});
     return process.waitForStarted(10000);
 }
@@ -67,7 +67,6 @@ void DemoProcess::collect()
         int end;
         while ((end = pending.indexOf('\n')) >= 0) {
             output << QString::fromUtf8(pending.left(end));
-            arrivals << clock.elapsed();
             pending.remove(0, end + 1);
         }
     };
@@ -91,9 +90,22 @@ int DemoProcess::waitFor(const QString &pattern, int timeoutMs, int from)
     }
 }
 
-qint64 DemoProcess::arrivalMs(int position) const
+bool DemoProcess::waitForState(const QString &pattern, int timeoutMs)
 {
-    return position >= 0 && position < arrivals.size() ? arrivals[position] : -1;
+    const QRegularExpression re(pattern);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() <= timeoutMs) {
+        const int mark = int(output.size());
+        send(QStringLiteral("state"));
+        const int answer = waitFor(QStringLiteral("^state "), 3000, mark);
+        if (answer < 0)
+            return false;
+        if (re.match(output[answer]).hasMatch())
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
 }
 
 bool DemoProcess::finish(int timeoutMs, int *exitCode)

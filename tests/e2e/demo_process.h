@@ -3,7 +3,6 @@
 // executable and the shipped modules/ folder. Commands go to its standard input; everything it prints
 // (answers on standard output, debug messages on standard error) is collected and can be waited for.
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,8 +19,9 @@ public:
     // Waits until a line matching `pattern` appears after position `from` of the output; returns the
     // line's position in the output, or -1 after `timeoutMs`.
     int waitFor(const QString &pattern, int timeoutMs = 10000, int from = 0);
-    // Elapsed milliseconds since start() when the line at `position` arrived.
-    qint64 arrivalMs(int position) const;
+    // Asks for the demo's "state" until its answer matches `pattern` (for example "view enabled$": the
+    // interface's busy guard has ended); false after `timeoutMs`.
+    bool waitForState(const QString &pattern, int timeoutMs = 5000);
     bool finish(int timeoutMs, int *exitCode);
 
     QStringList lines() const { return output; }
@@ -39,6 +39,4 @@ private:
     QByteArray pendingOut;
     QByteArray pendingErr;
     QStringList output;
-    QList<qint64> arrivals;
-    QElapsedTimer clock;
 };

@@ -269,16 +269,6 @@ private slots:
         detached.setBusy();
     }
 
-    // The controller publishes setBusy() as well as setBusy(int), both after the four window slots.
-    void controllerSlotOrder()
-    {
-        const QMetaObject &meta = Ui_Controler::staticMetaObject;
-        QStringList published;
-        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-            published << QString::fromLatin1(meta.method(i).methodSignature());
-        QCOMPARE(published, QStringList({"onMinimize()", "onClose()", "onXChanged(int)", "onYChanged(int)",
-                                     "setBusy(int)", "setBusy()"}));
-    }
 
     void copyDataWarningUsesTheWindowTitle()
     {

@@ -94,7 +94,9 @@ QVariant mouseGetCurrentDPI(const DeviceSide &side)
 
 void mouseSetReportRate(const DeviceSide &side, uchar rate, uchar en)
 {
-    // The lift-off distance; the same 553 command on both families.
+    // The lift-off distance, despite the name the interface calls it by; the same 553 command on both
+    // families (neither family's report-rate command is used).
+    // "test" is this slot's debug line as it has always read; log readers look for it: keep the word.
     qDebug() << "test" << int(rate) << int(en);
     if (Hid_Thread *hid = device(side, "mouseSetReportRate"))
         hid->hid553_07H_Lod(rate, en);
@@ -136,9 +138,12 @@ void mouseSetRGBEffect(const DeviceSide &side, uchar effect, uchar option1, ucha
 
     const lighting::Effect e = lighting::singleColourEffect(effect, option1, option2);
     if (!family560) {
+        // Only the 55328 controller takes the third value; the others are always sent 2, which they expect.
         hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, side.is55328 ? e.second : uchar(2));
         return;
     }
+    // The 560 blocks carry the fixed 2 as well, and a mouse without gun keys 3 in block 1: the values
+    // these devices take, not a slip for the table's third value.
     for (int n = 1; n <= 4; ++n)
         writeEffect(side.profileBlocks[n], {e.mode, e.first, 2});
     if (side.isGun) {
@@ -171,6 +176,8 @@ void mouseSetRGBColor(const DeviceSide &side, uchar type, const QVariantList &sr
         return;
     }
     if (!side.is55328) {
+        // Twice in a row on purpose: these mice are sent the colour table twice, the second report is part
+        // of the exchange (the wire tests expect both); do not "fix" it into one.
         hid->hid553_10H_SetLED8StageColor(type, colours.data());
         hid->hid553_10H_SetLED8StageColor(type, colours.data());
     } else if (lighting::hasEighthColour(colours)) {

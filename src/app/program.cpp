@@ -1,6 +1,8 @@
 #include "program.h"
 
+#include "command_line.h"
 #include "input_capture.h"
+#include "my_quick_view.h"
 #include "session_status.h"
 #include "settings_location.h"
 #include "setup_notice.h"
@@ -12,16 +14,29 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <memory>
 
 #ifndef Q_OS_WIN
 #include "copy_data_bus.h"
 #include "hidraw_monitor.h"
+#include "portal_file_dialogs.h"
 #endif
 
 int runProgram(int argc, char **argv, const ProgramHooks &hooks)
 {
+    // --help and --version answer before anything exists: no application, no lock, no socket.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (answerCommandLine(commandLine, QFileInfo(arguments.value(0)).fileName()))
+        return 0;
+
+#ifndef Q_OS_WIN
+    preferPortalFileDialogs();
+#endif
     QApplication app(argc, argv);
     // The window is often hidden (no device, or closed to the tray): only "Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -47,10 +62,14 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     capture.setKeyboardCallback(&Widget::keyboardCallback, &window);
     capture.setMouseCallback(&Widget::mouseCallback, &window);
     capture.setCopyDataHandler(&Widget::copyDataCallback, &window);
-    if (auto *status = window.windowController->findChild<SessionStatus *>())
+    // Without global input, the program's own window still delivers its keys and clicks.
+    capture.watchWindowInput(window.view());
+    if (SessionStatus *status = window.windowController->session)
         status->setCaptureAvailable(capture.captureAvailable());
-    // Why a listed mouse stays disconnected, told once per cause (owned by the window).
-    new SetupNotice(window);
+    // Why a listed mouse stays disconnected, told once per cause (owned by the window); a start by hand also
+    // says that it waits for the mouse.
+    auto *notice = new SetupNotice(window);
+    notice->setWaitingForMouse(!commandLine.background);
 
     const bool ownDeviceNotices = hooks.afterWindow && hooks.afterWindow(window);
 #ifndef Q_OS_WIN

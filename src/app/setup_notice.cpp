@@ -18,10 +18,27 @@ SetupNotice::SetupNotice(Widget &window)
     , host(window)
 {
     probe = [this] { return probeListedDevices(host.hid.deviceList); };
-    connect(&window, &Widget::discoveryFinished, this, [this](int accepted) {
-        if (accepted < 0)
-            check();
-    });
+    connect(&window, &Widget::discoveryFinished, this, &SetupNotice::passFinished);
+    connect(&window, &Widget::waitingWindowRequested, this, &SetupNotice::showWaitingWindow);
+}
+
+void SetupNotice::passFinished(int accepted)
+{
+    if (accepted < 0) {
+        check();
+        return;
+    }
+    waiting = false;
+    // The user was reading why the mouse was missing: now it is there, the settings take the window's place.
+    if (box && box->isVisible()) {
+        box->close();
+        host.restoreRequest();
+    }
+}
+
+void SetupNotice::showWaitingWindow()
+{
+    showInWindow(setupMessage(lastState, lastDetail, trayAvailable && trayAvailable(), true));
 }
 
 SetupNotice::~SetupNotice()
@@ -33,21 +50,23 @@ void SetupNotice::check()
 {
     const QList<OpenAttempt> attempts = probe ? probe() : QList<OpenAttempt>();
     const SetupState state = decideSetupState(attempts);
-    // With no tray the two quiet states say the same thing (the window is hidden, the program runs): once.
-    const SetupState key = state == SetupState::Ready ? SetupState::NoDevice : state;
-    if (told.contains(int(key)))
-        return;
     QString detail;
     for (const OpenAttempt &attempt : attempts)
         if (detail.isEmpty() && attempt.outcome != OpenOutcome::Opened)
             detail = attempt.error;
+    lastState = state;
+    lastDetail = detail;
+    // With no tray the two quiet states say the same thing (the window is hidden, the program runs): once.
+    const SetupState key = state == SetupState::Ready ? SetupState::NoDevice : state;
+    if (told.contains(int(key)))
+        return;
     const bool tray = trayAvailable && trayAvailable();
-    const SetupMessage message = setupMessage(state, detail, tray);
+    const SetupMessage message = setupMessage(state, detail, tray, waiting);
     if (message.isEmpty())
         return;
     told.insert(int(key));
     qDebug().noquote() << "Setup check:" << message.title << "-" << message.text;
-    if (tray && host.trayIcon)
+    if (tray && host.trayIcon && !waiting)
         host.trayIcon->showMessage(message.title, message.text, QSystemTrayIcon::Warning, kTrayMessageMs);
     else
         showInWindow(message);

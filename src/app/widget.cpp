@@ -4,6 +4,7 @@
 #include "copy_data_box.h"
 #include "discovery.h"
 #include "my_quick_view.h"
+#include "session_status.h"
 #include "ui_controler.h"
 
 #include <QAction>
@@ -44,6 +45,7 @@ Widget::Widget(QWidget *parent)
     deviceCheckTimer.setInterval(kDeviceCheckDelayMs);
     deviceCheckTimer.setSingleShot(true);
     connect(&deviceCheckTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    windowController->quitProgram = [this] { exitSYS(); };
 
     warningBox = [](const QString &caption, const QString &text) {
         QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
@@ -88,7 +90,11 @@ void Widget::checkDevice()
     } else {
         qDebug() << "Device DisConnect";
         deviceConnected = false;
-        setVisible(false);
+        setMouseConnected(false);
+        // Before the interface has started the window is empty. Afterwards it stays as it is: shown, it
+        // tells that the mouse is gone until a pass finds it again.
+        if (!started)
+            setVisible(false);
     }
     emit discoveryFinished(accepted);
 }
@@ -111,7 +117,15 @@ void Widget::acceptDevice()
         }
     }
     v->setEnabled(true);
+    started = true;
+    setMouseConnected(true);
     runUiSequence();
+}
+
+void Widget::setMouseConnected(bool connected)
+{
+    if (SessionStatus *session = windowController->session)
+        session->setMouseConnected(connected);
 }
 
 void Widget::runUiSequence()
@@ -134,8 +148,10 @@ void Widget::deviceChanged()
 
 void Widget::restoreRequest()
 {
-    if (!deviceConnected)
+    if (!deviceConnected && !started) {
+        emit waitingWindowRequested();
         return;
+    }
 #ifdef Q_OS_WIN
     PostMessageW(reinterpret_cast<HWND>(winId()), WM_SYSCOMMAND, SC_RESTORE, 0);
 #else
@@ -214,5 +230,8 @@ void Widget::showMessage(const QString &title, const QString &text, int millisec
 
 void Widget::setViewEnabled(bool enabled)
 {
-    view()->setEnabled(enabled);
+    // The listener's "device gone": the interface shows its disconnected state over the settings. The
+    // view itself stays enabled, so the window's own controls (drag, minimise, close, the menu) keep
+    // working.
+    setMouseConnected(enabled);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class InputCapture;
+class QObject;
 
 namespace capture {
 
@@ -33,5 +34,9 @@ public:
 };
 
 std::unique_ptr<InputSource> createInputSource(InputCapture &capture);
+
+// The source of the key and button events that reach `window` alone, for sessions whose global source is
+// unavailable; null where the platform has none (its global source always works).
+std::unique_ptr<InputSource> createWindowInputSource(InputCapture &capture, QObject *window);
 
 }  // namespace capture

@@ -3,6 +3,7 @@
 
 #include "file_dialogs.h"
 #include "my_quick_view.h"
+#include "name_list_rules.h"
 #include "safe_names.h"
 #include "settings_files.h"
 #include "store_paths.h"
@@ -24,7 +25,8 @@ void myQQuickView::saveMacroFile(QVariant macroFileName)
     const QString macro = checkedMacroName(macroFileName, "saveMacroFile");
     if (macro.isEmpty())
         return;
-    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kMacroFilter));
+    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kMacroFilter),
+                                                   exportFileName(macro, QStringLiteral(".mc"), QStringLiteral("macro")));
     if (chosen.isEmpty())
         return;
     // The chosen file is replaced only by a complete copy: a missing macro leaves it as it was.
@@ -55,7 +57,12 @@ void myQQuickView::saveProfile(int profile)
     QSettings *settings = profileAt(profile, "saveProfile");
     if (!settings)
         return;
-    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kProfileFilter));
+    QStringList names;
+    for (const QVariant &entry : getNameList(2))
+        names << entry.toString();
+    const QString chosen = dialogs()->saveFileName(
+        this, tr("Save File"), tr(kProfileFilter),
+        exportFileName(profileNameIn(names, profile), QStringLiteral(".pf"), QStringLiteral("profile%1").arg(profile + 1)));
     if (chosen.isEmpty())
         return;
     // The export holds what the profile holds now, its unwritten changes included.

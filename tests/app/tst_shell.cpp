@@ -8,12 +8,16 @@
 #include "modules_folder.h"
 #include "my_quick_view.h"
 #include "recording_sleeper.h"
+#include "session_status.h"
 #include "sim_fixture.h"
 #include "single_instance.h"
 #include "ui_controler.h"
 #include "widget.h"
 
 #include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QQuickItem>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QSignalSpy>
@@ -37,7 +41,11 @@ struct Shell
             device = vmouse::addDevice(vmouse::demoMouse(family, true));
         window = std::make_unique<Widget>();
         window->hid.setSleeper(&sleeper);
+        session()->trayProbe = [] { return true; };   // a desktop with a tray, unless a test says otherwise
     }
+
+    SessionStatus *session() const { return window->windowController->session; }
+    QObject *rootItem(const char *name) const { return window->view()->rootObject()->findChild<QObject *>(name); }
 
     // The shipped global settings with another family and gun flag.
     QByteArray config(const char *icType, bool gun)
@@ -193,28 +201,41 @@ private slots:
         QVERIFY(tray[1].at(1).toString().endsWith(' '));
         QVERIFY(messages.messages().contains("QML setCurrentDPI 3 returned"));
 
+        // Unplugged: the interface covers the settings and says so; the view stays enabled, so the window's
+        // own controls work, and a pass that finds nothing leaves the window shown.
+        shell.window->show();
         QTest::qWait(1100);   // past the interface's busy guard, which disables the view for a second
-        QVERIFY(shell.window->view()->isEnabled());
+        QObject *cover = shell.rootItem("disconnectedCover");
+        QVERIFY(cover && !cover->property("visible").toBool());
         vmouse::unplug(shell.device);
-        QTRY_VERIFY_WITH_TIMEOUT(!shell.window->view()->isEnabled(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!shell.session()->mouseConnected(), 3000);
         QVERIFY(messages.messages().contains("Device removed"));
         QVERIFY(!shell.window->hid.listenerRunning);
         QVERIFY(deviceConnected);   // until the next pass
+        QVERIFY(shell.window->view()->isEnabled());
+        QVERIFY(cover->property("visible").toBool());
+        QCOMPARE(cover->property("text").toString(), QStringLiteral("Mouse disconnected — plug it in again"));
+        QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
+        shell.window->checkDevice();
+        QVERIFY(!deviceConnected);
+        QVERIFY(shell.window->isVisible());
 
         vmouse::replug(shell.device);
-        QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
         shell.window->deviceChanged();
         QVERIFY(passes.wait(4000));
-        QCOMPARE(passes[0].at(0).toInt(), 0);
-        QVERIFY(shell.window->view()->isEnabled());
+        QCOMPARE(passes.last().at(0).toInt(), 0);
+        QVERIFY(shell.session()->mouseConnected());
+        QTRY_VERIFY(!cover->property("visible").toBool());
     }
 
     void restoreOnlyWhileConnected()
     {
         Shell shell;
+        QSignalSpy waiting(shell.window.get(), &Widget::waitingWindowRequested);
         shell.window->hide();
         shell.window->receiveMessage(QString());
         QVERIFY(!shell.window->isVisible());
+        QCOMPARE(waiting.size(), 1);   // before any mouse was found: the waiting window instead
         shell.window->trayIconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(!shell.window->isVisible());
         deviceConnected = true;
@@ -256,7 +277,32 @@ private slots:
         for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
             published << QString::fromLatin1(meta.method(i).methodSignature());
         QCOMPARE(published, QStringList({"onMinimize()", "onClose()", "onXChanged(int)", "onYChanged(int)",
-                                     "setBusy(int)", "setBusy()"}));
+                                     "setBusy(int)", "setBusy()", "startSystemMove()", "quit()"}));
+    }
+
+    // Where no tray would bring the window back, closing it ends the program (said once); the window's menu
+    // ends it always. Without a window manager no system move happens: the interface moves the window.
+    void withoutTrayClosingEnds()
+    {
+        Shell shell;
+        MessageCapture messages;
+        Widget &w = *shell.window;
+        int quits = 0;
+        w.windowController->quitProgram = [&quits] { ++quits; };
+        w.show();
+        w.windowController->onClose();
+        QCOMPARE(quits, 0);
+        QVERIFY(!w.isVisible());
+        w.show();
+        shell.session()->trayProbe = [] { return false; };
+        w.windowController->onClose();
+        w.windowController->onClose();
+        QCOMPARE(quits, 2);
+        QVERIFY(w.isVisible());
+        QCOMPARE(messages.messages().filter("No system tray: closing the window ends the program").size(), 1);
+        w.windowController->quit();
+        QCOMPARE(quits, 3);
+        QVERIFY(!w.windowController->startSystemMove());
     }
 
     void copyDataWarningUsesTheWindowTitle()
@@ -298,6 +344,52 @@ private slots:
         }
         QVERIFY(received.wait(3000));
         QCOMPARE(received[0].at(0).toString(), QString());
+    }
+
+    // Every start of the user meets the same instance, whatever its environment; a socket left by a
+    // crashed instance is replaced, a live one is never removed (the start defers to it).
+    void oneInstanceWhateverTheEnvironment()
+    {
+        const QString key = QStringLiteral("shell-env-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(key);
+        QVERIFY(!first.isRunning());
+        QVERIFY(first.serverName().startsWith(instanceFolder() + '/'));
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", "/tmp/elsewhere");
+        qputenv("TMPDIR", "/tmp/elsewhere");
+        {
+            SingleInstance second(key);
+            QVERIFY(second.isRunning());
+            QVERIFY(second.sendMessage(QString(), 3000));
+        }
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qunsetenv("TMPDIR");
+        QLocalSocket socket;
+        socket.connectToServer(first.serverName());
+        QVERIFY(socket.waitForConnected(3000));   // the first instance still answers
+        socket.abort();
+
+        const QString staleKey = key + QStringLiteral("-stale");
+        QString stalePath;
+        {
+            SingleInstance probe(staleKey);
+            stalePath = probe.serverName();
+        }
+        QFile(stalePath).open(QIODevice::WriteOnly);   // left behind, nobody listening
+        SingleInstance afterCrash(staleKey);
+        QVERIFY(!afterCrash.isRunning());
+
+        const QString liveKey = key + QStringLiteral("-live");
+        QString livePath;
+        {
+            SingleInstance probe(liveKey);
+            livePath = probe.serverName();
+        }
+        QLocalServer live;   // a live instance that holds no lock
+        QVERIFY(live.listen(livePath));
+        SingleInstance late(liveKey);
+        QVERIFY(late.isRunning());
+        QVERIFY(QFileInfo::exists(livePath));
     }
 };
 

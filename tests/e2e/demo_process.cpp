@@ -47,10 +47,18 @@ QProcessEnvironment DemoProcess::environment() const
     return env;
 }
 
-bool DemoProcess::start()
+void DemoProcess::useWayland(const QString &socket)
+{
+    QProcessEnvironment env = process.processEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    process.setProcessEnvironment(env);
+}
+
+bool DemoProcess::start(const QStringList &arguments)
 {
     clock.start();
-    process.start(executable(), {});
+    process.start(executable(), arguments);
     return process.waitForStarted(10000);
 }
 

@@ -15,7 +15,10 @@ public:
     DemoProcess(const QByteArray &display, const QString &folder = QString());
     ~DemoProcess();
 
-    bool start();
+    // Starts with these arguments (none unless set).
+    bool start(const QStringList &arguments = {});
+    // Runs on the Wayland compositor of `socket` (a full path) instead of the X display.
+    void useWayland(const QString &socket);
     void send(const QString &command);
     // Waits until a line matching `pattern` appears after position `from` of the output; returns the
     // line's position in the output, or -1 after `timeoutMs`.

@@ -1,6 +1,8 @@
 // The whole program end to end: zephra-config-demo on a virtual X display with its virtual mouse. Start,
-// discovery and the interface's start, a DPI switch made on the mouse, unplugging and plugging in again, a
-// second start, and quitting from the tray menu. Saves a picture of the window in the test output folder.
+// discovery and the interface's start, a DPI switch made on the mouse, unplugging (the disconnected state:
+// the window still drags and closes) and plugging in again, the export dialog, a second start, closing
+// without a tray, --help and --version, and quitting from the tray menu. Saves pictures of the window, the
+// disconnected state and the file dialog in the test output folder.
 
 #include "demo_process.h"
 #include "virtual_display.h"
@@ -8,11 +10,37 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
+
 const QString kOutput = QStringLiteral(ZEPHRA_TEST_OUTPUT);
+
+// The window position in a "state" line ("... at <x>,<y> ...").
+QPoint positionIn(const QString &line)
+{
+    const QRegularExpressionMatch m = QRegularExpression(" at (-?\\d+),(-?\\d+) ").match(line);
+    return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt()) : QPoint(-1, -1);
 }
+
+// A picture with something on it: dark text on a light dialog (Qt's own dialog painted black has neither).
+bool isReadable(const QImage &picture)
+{
+    if (picture.width() < 300 || picture.height() < 200)
+        return false;
+    int light = 0, dark = 0;
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2) {
+            const int v = qGray(picture.pixel(x, y));
+            light += v > 200;
+            dark += v < 60;
+        }
+    const int samples = (picture.width() / 2) * (picture.height() / 2);
+    return light > samples / 2 && dark > samples / 200;
+}
+
+}  // namespace
 
 class TestDemoEndToEnd : public QObject
 {
@@ -54,12 +82,29 @@ private slots:
         QVERIFY(demo.waitFor("QML setCurrentDPI 3 returned", 5000, mark) >= 0);
         QVERIFY(demo.waitFor("^tray Info\\|.+ \\|10000$", 5000, mark) >= 0);
 
-        // Unplugged: the listener notices, the view is disabled.
+        // The export dialog: a window of its own, readable, offering the profile's name.
+        mark = demo.lines().size();
+        demo.send("export profile 0");
+        QVERIFY(demo.waitFor("^exporting$", 3000, mark) >= 0);
+        const QString dialogPicture = kOutput + QStringLiteral("/file_dialog.png");
+        QFile::remove(dialogPicture);
+        QTest::qWait(800);
+        demo.send("shot " + dialogPicture + " fileDialog");
+        QVERIFY2(demo.waitFor("^shot saved", 5000, mark) >= 0, qPrintable(demo.lines().mid(mark).join('\n')));
+        QVERIFY(isReadable(QImage(dialogPicture)));
+        demo.send("dialog cancel");
+        QVERIFY(demo.waitFor("^dialogs cancelled 1$", 3000, mark) >= 0);
+
+        // Unplugged: the listener notices, the interface shows the disconnected state over the settings and
+        // the view stays enabled.
         mark = demo.lines().size();
         demo.send("unplug");
         QVERIFY(demo.waitFor("Device removed", 3000, mark) >= 0);
         demo.send("state");
-        QVERIFY(demo.waitFor("^state .* view disabled$", 3000, mark) >= 0);
+        QVERIFY(demo.waitFor("^state .* mouse disconnected view enabled$", 3000, mark) >= 0);
+        QTest::qWait(300);
+        demo.send("shot " + kOutput + QStringLiteral("/disconnected.png"));
+        QVERIFY(demo.waitFor("^shot saved", 3000, mark) >= 0);
 
         // Plugged in again: one pass about 2048 ms later accepts it again.
         mark = demo.lines().size();
@@ -71,7 +116,7 @@ private slots:
         QVERIFY2(delay >= 1950 && delay < 3500, qPrintable(QString::number(delay)));
         QTest::qWait(1300);   // past the interface's busy guard
         demo.send("state");
-        QVERIFY(demo.waitFor("^state .* view enabled$", 3000, again) >= 0);
+        QVERIFY(demo.waitFor("^state .* mouse connected view enabled$", 3000, again) >= 0);
 
         // Quit from the tray menu ends the program with 0.
         demo.send("quit");
@@ -80,43 +125,112 @@ private slots:
         QCOMPARE(code, 0);
     }
 
-    // A second start messages the first and ends with 1; the first comes back only while connected.
-    void secondStartRestoresOnlyWhileConnected()
+    // A second start messages the first and ends with 1, and brings its window back; before any mouse
+    // was found there is no window to bring back. (With a tray: closing only hides the window.)
+    void secondStartRestoresTheWindow()
     {
+        QVERIFY(display.provideTray());
         DemoProcess first(display.display);
         QVERIFY(first.start());
         QVERIFY(first.waitFor("^Device Connect$") >= 0);
         first.send("close");
         QVERIFY(first.waitFor("^closed$") >= 0);
 
-        auto secondStart = [&] {
+        auto secondStart = [&](const QStringList &arguments = {}, QString *printed = nullptr) {
             DemoProcess second(display.display, first.folder());
-            if (!second.start())
+            if (!second.start(arguments))
                 return -2;
             int code = -1;
-            return second.finish(15000, &code) ? code : -3;
+            const bool ended = second.finish(15000, &code);
+            if (printed)
+                *printed = second.lines().join('\n');
+            return ended ? code : -3;
         };
-        QCOMPARE(secondStart(), 1);
+        // --help and --version print and end with 0 without touching the running instance.
+        QString printed;
+        QCOMPARE(secondStart({"--help"}, &printed), 0);
+        QVERIFY2(printed.contains("--background") && printed.endsWith("See zephra-config(1) for more."),
+                 qPrintable(printed));
+        QCOMPARE(secondStart({"--version"}, &printed), 0);
+        QCOMPARE(printed, QStringLiteral("zephra-config " ZEPHRA_VERSION));
         int mark = first.lines().size();
+        first.send("state");
+        QVERIFY(first.waitFor("^state .* window hidden", 3000, mark) >= 0);
+
+        QCOMPARE(secondStart(), 1);
+        mark = first.lines().size();
         first.send("state");
         QVERIFY(first.waitFor("^state .* window shown", 3000, mark) >= 0);
 
-        // No device any more: once the listener has noticed, the next device-change notice makes a pass that
-        // finds nothing and hides the window; a second start then changes nothing.
+        // No device any more: a pass finds nothing, and the window stays with the disconnected state; closed
+        // and started again, it comes back showing it.
         mark = first.lines().size();
         first.send("unplug");
         QVERIFY(first.waitFor("Device removed", 3000, mark) >= 0);
         first.send("notice");
         QVERIFY(first.waitFor("^Device DisConnect$", 6000, mark) >= 0);
+        first.send("close");
+        QVERIFY(first.waitFor("^closed$", 3000, mark) >= 0);
         QCOMPARE(secondStart(), 1);
-        QTest::qWait(300);
         mark = first.lines().size();
         first.send("state");
-        QVERIFY(first.waitFor("^state .* window hidden", 3000, mark) >= 0);
+        QVERIFY(first.waitFor("^state .* window shown .* mouse disconnected", 3000, mark) >= 0);
 
         first.send("quit");
         int code = -1;
         QVERIFY(first.finish(10000, &code));
+        QCOMPARE(code, 0);
+        display.withdrawTray();
+    }
+
+    // The disconnected window still drags (moved by the interface: no window manager here) and closes.
+    void disconnectedWindowDragsAndCloses()
+    {
+        QVERIFY(display.provideTray());
+        DemoProcess demo(display.display);
+        QVERIFY(demo.start());
+        QVERIFY(demo.waitFor("QML initUI +returned") >= 0);
+        QTest::qWait(1300);   // past the interface's busy guard
+        int mark = demo.lines().size();
+        demo.send("unplug");
+        QVERIFY(demo.waitFor("Device removed", 3000, mark) >= 0);
+        demo.send("state");
+        const int before = demo.waitFor("^state .* window shown at ", 3000, mark);
+        QVERIFY(before >= 0);
+        const QPoint start = positionIn(demo.lines()[before]);
+        const QPoint grab = start + QPoint(300, 20);   // the title bar, left of the profile list
+        QProcess::execute(display.xdotool, {"mousemove", QString::number(grab.x()), QString::number(grab.y()),
+                                            "mousedown", "1", "mousemove", QString::number(grab.x() + 25),
+                                            QString::number(grab.y() + 15), "mousemove",
+                                            QString::number(grab.x() + 50), QString::number(grab.y() + 30),
+                                            "mouseup", "1"});
+        QTest::qWait(300);
+        mark = demo.lines().size();
+        demo.send("state");
+        const int after = demo.waitFor("^state .* window shown at ", 3000, mark);
+        QVERIFY(after >= 0);
+        QCOMPARE(positionIn(demo.lines()[after]), start + QPoint(50, 30));
+        demo.send("close");
+        QVERIFY(demo.waitFor("^closed$", 3000, mark) >= 0);
+        demo.send("state");
+        QVERIFY(demo.waitFor("^state .* window hidden", 3000, mark) >= 0);
+        demo.send("quit");
+        int code = -1;
+        QVERIFY(demo.finish(10000, &code));
+        QCOMPARE(code, 0);
+        display.withdrawTray();
+    }
+
+    // Without a tray nothing would bring a closed window back: closing it ends the program, saying so.
+    void withoutTrayClosingEndsTheProgram()
+    {
+        DemoProcess demo(display.display);
+        QVERIFY(demo.start());
+        QVERIFY(demo.waitFor("^Device Connect$") >= 0);
+        demo.send("close");
+        QVERIFY(demo.waitFor("No system tray: closing the window ends the program", 5000) >= 0);
+        int code = -1;
+        QVERIFY(demo.finish(10000, &code));
         QCOMPARE(code, 0);
     }
 

@@ -2,7 +2,10 @@
 
 #include <QStandardPaths>
 
+#include <xcb/xcb.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,8 +42,42 @@ VirtualDisplay::VirtualDisplay()
         display = ":" + number;
 }
 
+bool VirtualDisplay::provideTray()
+{
+    if (trayOwner)
+        return true;
+    int screenNumber = 0;
+    trayOwner = xcb_connect(display.constData(), &screenNumber);
+    if (xcb_connection_has_error(trayOwner)) {
+        withdrawTray();
+        return false;
+    }
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(trayOwner)).data;
+    const xcb_window_t window = xcb_generate_id(trayOwner);
+    xcb_create_window(trayOwner, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber);
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(trayOwner, xcb_intern_atom(trayOwner, 0, uint16_t(name.size()), name.constData()), nullptr);
+    if (!atom) {
+        withdrawTray();
+        return false;
+    }
+    xcb_set_selection_owner(trayOwner, window, atom->atom, XCB_CURRENT_TIME);
+    std::free(atom);
+    return xcb_flush(trayOwner) > 0;
+}
+
+void VirtualDisplay::withdrawTray()
+{
+    if (trayOwner)
+        xcb_disconnect(trayOwner);   // the selection goes with its owner
+    trayOwner = nullptr;
+}
+
 VirtualDisplay::~VirtualDisplay()
 {
+    withdrawTray();
     if (pid > 0) {
         kill(pid, SIGTERM);
         waitpid(pid, nullptr, 0);

@@ -7,6 +7,8 @@
 
 #include <sys/types.h>
 
+struct xcb_connection_t;
+
 class VirtualDisplay
 {
 public:
@@ -19,6 +21,12 @@ public:
     QString xdotool;
     QString missing;
 
+    // Makes the display look as if a system tray ran on it (a client owns the tray's selection), until
+    // withdrawTray() or the end of the object. Programs started afterwards find a tray.
+    bool provideTray();
+    void withdrawTray();
+
 private:
     pid_t pid = -1;
+    xcb_connection_t *trayOwner = nullptr;
 };

@@ -74,6 +74,7 @@ private slots:
         QVERIFY(demo.waitFor("^Input capture: keys and clicks of the program's own window only$", 3000) >= 0);
         QTest::qWait(1300);   // past the interface's busy guard
 
+        weston->enterPointer(display.xdotool, QPoint(600, 20));
         const QRect mapped = windowBox(QStringLiteral("wayland_main.png"));
         QVERIFY2(mapped.width() > 900 && mapped.height() > 560 && mapped.height() <= 640,
                  qPrintable(QStringLiteral("%1x%2").arg(mapped.width()).arg(mapped.height())));
@@ -111,7 +112,7 @@ private slots:
     void cleanupTestCase() { weston.reset(); }
 
 private:
-    VirtualDisplay display;
+    VirtualDisplay display{"1280x800x24"};
     std::unique_ptr<WestonDisplay> weston;
 };
 

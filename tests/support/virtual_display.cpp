@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-VirtualDisplay::VirtualDisplay()
+VirtualDisplay::VirtualDisplay(const QByteArray &screen)
 {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     xdotool = QStandardPaths::findExecutable("xdotool");
@@ -26,7 +26,7 @@ VirtualDisplay::VirtualDisplay()
         close(fds[0]);
         const QByteArray program = xvfb.toLocal8Bit();
         const QByteArray fd = QByteArray::number(fds[1]);
-        execl(program.constData(), "Xvfb", "-displayfd", fd.constData(), "-screen", "0", "1024x768x24",
+        execl(program.constData(), "Xvfb", "-displayfd", fd.constData(), "-screen", "0", screen.constData(),
               "-nolisten", "tcp", static_cast<char *>(nullptr));
         _exit(127);
     }

@@ -12,7 +12,8 @@ struct xcb_connection_t;
 class VirtualDisplay
 {
 public:
-    VirtualDisplay();
+    // `screen` is Xvfb's screen geometry, width x height x depth.
+    explicit VirtualDisplay(const QByteArray &screen = "1024x768x24");
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay &) = delete;
     VirtualDisplay &operator=(const VirtualDisplay &) = delete;

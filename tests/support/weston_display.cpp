@@ -36,7 +36,7 @@ WestonDisplay::WestonDisplay(const QByteArray &x11Display)
     weston.setStandardOutputFile(runtime.filePath(QStringLiteral("weston.log")));
     // --debug offers the screenshooter to clients.
     weston.start(program, {"--backend=x11-backend.so", QStringLiteral("--socket=%1").arg(QLatin1String(kSocket)),
-                           "--width=1024", "--height=768", "--config=" + config, "--debug"});
+                           "--width=1200", "--height=760", "--config=" + config, "--debug"});
     if (!weston.waitForStarted(10000))
         return;
     QElapsedTimer waited;
@@ -64,6 +64,12 @@ bool WestonDisplay::running() const
 QString WestonDisplay::socket() const
 {
     return runtime.filePath(QLatin1String(kSocket));
+}
+
+void WestonDisplay::enterPointer(const QString &xdotool, const QPoint &at)
+{
+    QProcess::execute(xdotool, {"mousemove", "1250", "790", "sleep", "0.2", "mousemove", QString::number(at.x()),
+                                QString::number(at.y()), "sleep", "0.2"});
 }
 
 QImage WestonDisplay::screenshot()

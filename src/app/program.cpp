@@ -35,9 +35,13 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
         return 0;
 
 #ifndef Q_OS_WIN
-    preferPortalFileDialogs();
+    const bool portalTheme = preferPortalFileDialogs();
 #endif
     QApplication app(argc, argv);
+#ifndef Q_OS_WIN
+    if (portalTheme)
+        forgetPortalThemeChoice();
+#endif
     // The window is often hidden (no device, or closed to the tray): only "Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

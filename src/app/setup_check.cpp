@@ -72,9 +72,9 @@ QString noTrayText()
 {
     return QStringLiteral(
         "This desktop shows no system tray, so the program has no tray icon, no notifications and no "
-        "\"Quit\" entry, its window stays hidden while no mouse is connected, and closing its window ends it. "
-        "On GNOME, switch on the AppIndicator extension (package gnome-shell-extension-appindicator). Starting "
-        "the program again brings its window back once the mouse is connected; \"Quit\" below ends it.");
+        "\"Quit\" entry there, and closing its window ends it. On GNOME, switch on the AppIndicator extension "
+        "(package gnome-shell-extension-appindicator). Starting the program again brings its window back; "
+        "\"Quit\" below ends it.");
 }
 
 QString waitingText(bool trayAvailable)

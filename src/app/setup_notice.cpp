@@ -28,12 +28,14 @@ void SetupNotice::passFinished(int accepted)
         check();
         return;
     }
+    // The user was told why the mouse was missing, or that the program waits for it: now it is there, the
+    // settings take the window's place.
+    const bool userWaits = waiting || (box && box->isVisible());
     waiting = false;
-    // The user was reading why the mouse was missing: now it is there, the settings take the window's place.
-    if (box && box->isVisible()) {
+    if (box)
         box->close();
+    if (userWaits)
         host.restoreRequest();
-    }
 }
 
 void SetupNotice::showWaitingWindow()
@@ -56,8 +58,12 @@ void SetupNotice::check()
             detail = attempt.error;
     lastState = state;
     lastDetail = detail;
+    // Once the settings were shown, the main window itself tells that the mouse is gone.
+    const bool quiet = state == SetupState::NoDevice || state == SetupState::Ready;
+    if (quiet && host.interfaceStarted())
+        return;
     // With no tray the two quiet states say the same thing (the window is hidden, the program runs): once.
-    const SetupState key = state == SetupState::Ready ? SetupState::NoDevice : state;
+    const SetupState key = quiet ? SetupState::NoDevice : state;
     if (told.contains(int(key)))
         return;
     const bool tray = trayAvailable && trayAvailable();
@@ -86,6 +92,9 @@ void SetupNotice::showInWindow(const SetupMessage &message)
         connect(quit, &QPushButton::clicked, &host, &Widget::exitSYS);
     }
     const QString title = host.windowTitle().isEmpty() ? message.title : host.windowTitle() + QStringLiteral(": ") + message.title;
+    // A cause to fix is a warning; waiting for the mouse (or for a tray) is news.
+    const bool quiet = lastState == SetupState::NoDevice || lastState == SetupState::Ready;
+    box->setIcon(quiet ? QMessageBox::Information : QMessageBox::Warning);
     box->setWindowTitle(title);
     box->setText(message.title);
     box->setInformativeText(message.text);

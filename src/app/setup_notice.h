@@ -5,8 +5,9 @@
 // a normal window instead, which also says what the missing tray means and offers "Quit".
 //
 // A start by hand (not --background) that finds no mouse shows that window too, tray or not: "Waiting for
-// the mouse". While such a window is open, the pass that accepts a mouse closes it and opens the main
-// window. A restore request before any mouse was found (a second start, the tray icon) opens it again.
+// the mouse". The pass that then accepts a mouse (or one that accepts it while a notice window is open)
+// closes the window and opens the main window. A restore request before any mouse was found (a second
+// start, the tray icon) opens the waiting window again.
 
 #include "setup_check.h"
 

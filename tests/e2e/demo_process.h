@@ -26,6 +26,8 @@ public:
     // Elapsed milliseconds since start() when the line at `position` arrived.
     qint64 arrivalMs(int position) const;
     bool finish(int timeoutMs, int *exitCode);
+    // Quits as the tray menu does; the exit code, or -1 when the program did not end.
+    int quit(int timeoutMs = 10000);
 
     QStringList lines() const { return output; }
     QString folder() const { return root; }

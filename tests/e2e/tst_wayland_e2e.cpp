@@ -7,22 +7,18 @@
 #include "demo_process.h"
 #include "virtual_display.h"
 #include "weston_display.h"
+#include "window_places.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
 
+using namespace places;
+
 namespace {
 
 const QString kOutput = QStringLiteral(ZEPHRA_TEST_OUTPUT);
-
-// Places on the 1024 x 640 window, as the interface lays it out.
-const QPoint kTitleBar(300, 20);
-const QPoint kMacroEditorButton(110, 608);
-// In the macro editor (700 x 470, centred).
-const QPoint kNewMacroButton(229, 495);
-const QPoint kRecordButton(730, 170);
 
 }  // namespace
 
@@ -42,13 +38,14 @@ private:
         xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     }
 
-    // Where the program's window is on the compositor's output.
+    // Where the program's window is on the compositor's output; saves the picture of that part when named.
     QRect windowBox(const QString &picture = QString())
     {
         const QImage shot = weston->screenshot();
+        const QRect box = WestonDisplay::windowBox(shot);
         if (!picture.isEmpty())
-            shot.save(kOutput + QLatin1Char('/') + picture);
-        return WestonDisplay::windowBox(shot);
+            shot.copy(box).save(kOutput + QLatin1Char('/') + picture);
+        return box;
     }
 
 private slots:
@@ -103,10 +100,7 @@ private slots:
         QCOMPARE(stored.value("macro/0").toString(), QStringLiteral("1,A"));
         QVERIFY(stored.value("config/total").toInt() >= 4);
 
-        demo.send("quit");
-        int code = -1;
-        QVERIFY(demo.finish(10000, &code));
-        QCOMPARE(code, 0);
+        QCOMPARE(demo.quit(), 0);
     }
 
     void cleanupTestCase() { weston.reset(); }

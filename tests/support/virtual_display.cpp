@@ -1,6 +1,7 @@
 #include "virtual_display.h"
 
 #include <QStandardPaths>
+#include <QtGlobal>
 
 #include <xcb/xcb.h>
 
@@ -26,8 +27,10 @@ VirtualDisplay::VirtualDisplay(const QByteArray &screen)
         close(fds[0]);
         const QByteArray program = xvfb.toLocal8Bit();
         const QByteArray fd = QByteArray::number(fds[1]);
+        // -noreset: the server stays as it is when its last client leaves (a reset at that moment refuses
+        // the next test's connection).
         execl(program.constData(), "Xvfb", "-displayfd", fd.constData(), "-screen", "0", screen.constData(),
-              "-nolisten", "tcp", static_cast<char *>(nullptr));
+              "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -49,6 +52,7 @@ bool VirtualDisplay::provideTray()
     int screenNumber = 0;
     trayOwner = xcb_connect(display.constData(), &screenNumber);
     if (xcb_connection_has_error(trayOwner)) {
+        qWarning("tray: cannot connect to the display (%d)", xcb_connection_has_error(trayOwner));
         withdrawTray();
         return false;
     }
@@ -60,6 +64,7 @@ bool VirtualDisplay::provideTray()
     xcb_intern_atom_reply_t *atom =
         xcb_intern_atom_reply(trayOwner, xcb_intern_atom(trayOwner, 0, uint16_t(name.size()), name.constData()), nullptr);
     if (!atom) {
+        qWarning("tray: the selection's atom is missing");
         withdrawTray();
         return false;
     }

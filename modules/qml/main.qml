@@ -484,6 +484,7 @@ Item {
     DisconnectedCover {
         id: disconnectedCover
         objectName: "disconnectedCover"
+        skin: mainIten.skin
         y: 44
         width: parent.width
         height: parent.height - y

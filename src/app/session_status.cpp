@@ -12,8 +12,8 @@ QString SessionStatus::captureHint() const
 {
     if (available)
         return {};
-    return QStringLiteral("Only keys and clicks made in this window are recorded: this session (Wayland) gives "
-                          "no program the input of other windows.");
+    return QStringLiteral("Only keys and clicks made in this window are recorded: this session (Wayland, or an X "
+                          "server without XInput 2.1) gives no program the input of other windows.");
 }
 
 void SessionStatus::setCaptureAvailable(bool value)

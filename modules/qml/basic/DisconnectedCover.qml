@@ -8,6 +8,7 @@ Rectangle {
     id: cover
 
     readonly property string text: "Mouse disconnected — plug it in again"
+    property int skin: 1
 
     color: "#e60a0f13"
     Accessible.role: Accessible.AlertMessage
@@ -24,7 +25,7 @@ Rectangle {
         spacing: 14
         Image {
             anchors.horizontalCenter: parent.horizontalCenter
-            source: Style.imageUrl(1, "index", "logo.png")
+            source: Style.imageUrl(cover.skin, "index", "logo.png")
             asynchronous: true
             opacity: 0.5
         }

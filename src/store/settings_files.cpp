@@ -1,5 +1,6 @@
 #include "settings_files.h"
 
+#include "durable_file.h"
 #include "settings_format.h"
 
 #include <QDateTime>
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -59,33 +59,11 @@ bool copyOver(QIODevice &in, qint64 size, const QString &target)
 {
     const QFileInfo before(target);
     const QDateTime previous = before.exists() ? before.lastModified() : QDateTime();
-
-    // Unbuffered, so that every failed write is seen here: a write buffer flushed only at commit would let
-    // a full disk pass unnoticed and a truncated copy replace the target.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qDebug() << "cannot write" << target;
+    QString reason;
+    if (!durable::replaceFile(target, in, size, &reason)) {
+        qDebug().noquote() << reason;
         return false;
     }
-    char buffer[64 * 1024];
-    qint64 copied = 0;
-    for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0 || (n > 0 && out.write(buffer, n) != n)) {
-            out.cancelWriting();
-            return false;
-        }
-        if (n == 0)
-            break;
-        copied += n;
-    }
-    if (size >= 0 && copied != size) {
-        qDebug() << "source changed while it was copied:" << copied << "of" << size << "bytes";
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit())
-        return false;
     markFileChanged(target, previous);
     return true;
 }

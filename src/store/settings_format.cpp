@@ -1,7 +1,9 @@
 #include "settings_format.h"
 
+#include "durable_file.h"
 #include "ini_text.h"
 
+#include <QDebug>
 #include <QFileDevice>
 
 namespace {
@@ -16,10 +18,14 @@ bool readSettings(QIODevice &device, QSettings::SettingsMap &map)
 bool writeSettings(QIODevice &device, const QSettings::SettingsMap &map)
 {
     const QByteArray text = ini::write(map);
-    if (device.write(text) != text.size())
-        return false;
     auto *file = qobject_cast<QFileDevice *>(&device);
-    return !file || file->flush();
+    if (!file)
+        return device.write(text) == text.size();
+    QString reason;
+    if (durable::writeAll(*file, text, &reason))
+        return true;
+    qDebug().noquote() << reason;
+    return false;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 // succeeded. The library's INI writer leaves the last part of the text in a buffer that is flushed only
 // while the file is committed, and a failure of that flush (a full disk) goes unnoticed: a truncated file
 // would replace the complete one. Here a failed write or flush fails the save, the library then keeps the
-// old file and the unsaved values stay in memory for the next save.
+// old file and the unsaved values stay in memory for the next save (see durable_file.h).
 
 #include <QSettings>
 

@@ -1,13 +1,17 @@
 // Nothing is lost when the disk fails: every slot that writes a settings file, run against a read-only
 // settings folder and against a full disk, leaves every file exactly as it was (no truncated file, no
-// half copy, no stray temporary file) and keeps what it could not write until it can; readers of the
-// global file never rewrite it; an import whose source vanishes while it is copied changes nothing; and
-// a program killed right after a save leaves each file whole, old or new.
+// half copy, no stray temporary file) and keeps what it could not write until it can; so do the pointer
+// slots with the desktop's files; readers of the global file never rewrite it; an import whose source
+// vanishes while it is copied changes nothing; and a program killed right after a save leaves each file
+// whole, old or new.
 
+#include "bridge_support.h"
 #include "discovery.h"
 #include "disk_faults.h"
 #include "hid_thread.h"
 #include "ini_text.h"
+#include "message_capture.h"
+#include "pointer_settings_kde.h"
 #include "settings_files.h"
 #include "store_on_disk.h"
 #include "ui_controler.h"
@@ -166,6 +170,50 @@ private slots:
             c.retry(store);
             QVERIFY2(store.read(c.file).contains(c.text), store.read(c.file).constData());
         }
+    }
+
+    // KDE's own settings files, several KB long, on a disk that takes 1000 bytes of a file: each stays
+    // byte for byte as it was and the slot reports the failure (the buffered write of a save file used to
+    // leave 1000 bytes of kdeglobals, its [KDE] group gone, and call the change applied).
+    void kdeFilesOnAFullDisk_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("kdeglobals, double-click time") << "kdeglobals" << 0 << "setDoubleClickSpeed Failed";
+        QTest::newRow("kdeglobals, wheel lines") << "kdeglobals" << 1 << "setVerticalScrollLines Failed";
+        QTest::newRow("kcminputrc, pointer speed") << "kcminputrc" << 2 << "setCursorSpeed Failed";
+    }
+    void kdeFilesOnAFullDisk()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, setting);
+        QFETCH(QString, failure);
+        QTemporaryDir config;
+        QByteArray text = "[General]\nColorScheme=Breeze\n\n[KDE]\nDoubleClickInterval=400\nWheelScrollLines=3\n\n"
+                          "[Mouse]\nXLbInptPointerAcceleration=0.2\n\n[Icons]\n";
+        for (int i = 0; text.size() < 4072; ++i)
+            text += "Entry" + QByteArray::number(i) + "=" + QByteArray(40, 'x') + '\n';
+        const QString path = config.filePath(file);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
+        out.close();
+
+        QTemporaryDir folder;
+        StoreOnDisk store(folder.path());
+        setPointerSettings(store.view(), std::make_shared<KdePointerSettings>(config.path()));
+        MessageCapture messages;
+        {
+            FileSizeLimit limit(1000);
+            if (setting == 0)
+                store.view().mouseSetDoubleClickSpeed(5);
+            else if (setting == 1)
+                store.view().mouseSetVerticalScrollLines(7);
+            else
+                store.view().mouseSetCursorSpeed(3);
+        }
+        QCOMPARE(filesUnder(config.path()), (QMap<QString, QByteArray>{{file, text}}));
+        QVERIFY2(messages.contains(failure), qPrintable(messages.messages().join('\n')));
     }
 
     // Readers of the global file (discovery's device list, the window title) must never write it with

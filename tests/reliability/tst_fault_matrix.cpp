@@ -4,7 +4,8 @@
 // the device unplugged at that step, and for reads as a time-out). Each run happens in a child process of
 // its own and must end within its time, return normally, leave the transport free, keep the settings files
 // as they were (or as the slot's own store step writes them), open no handle it does not close, and let
-// the next command work after the device is found again.
+// the next command work after the device is found again. Reads also fail by arriving short (half a
+// report).
 //
 // ZEPHRA_FAULT_MATRIX=long adds plain (unscrambled) devices, 64-byte reports and the two ways an open is
 // refused by the system (permission, device held by another program).
@@ -62,6 +63,7 @@ const char *nameOf(Fault fault)
     case Fault::Fail: return "fails";
     case Fault::Unplug: return "unplugged";
     case Fault::Timeout: return "times out";
+    case Fault::Short: return "short";
     case Fault::Denied: return "denied";
     case Fault::Busy: return "busy";
     }
@@ -90,7 +92,7 @@ std::vector<Fault> faultsFor(Fn fn)
 {
     switch (fn) {
     case Fn::Enumerate: return {Fault::Fail};
-    case Fn::Read: return {Fault::Fail, Fault::Timeout, Fault::Unplug};
+    case Fn::Read: return {Fault::Fail, Fault::Timeout, Fault::Unplug, Fault::Short};
     case Fn::OpenPath:
         if (longMatrix())
             return {Fault::Fail, Fault::Unplug, Fault::Denied, Fault::Busy};

@@ -22,7 +22,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
-  dpkg-dev
+  dpkg-dev dbus-daemon
 
 .PHONY: all deps configure build run test test-sanitize test-thread bench package reliability fuzz clean
 

@@ -4,12 +4,12 @@
 #include "copy_data_box.h"
 #include "discovery.h"
 #include "my_quick_view.h"
+#include "notice_boxes.h"
 #include "ui_controler.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QMessageBox>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -45,9 +45,8 @@ Widget::Widget(QWidget *parent)
     deviceCheckTimer.setSingleShot(true);
     connect(&deviceCheckTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
-    warningBox = [](const QString &caption, const QString &text) {
-        QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
-    };
+    // One box at a time, never modal: another program's messages cannot stop the interface.
+    warningBox = [this](const QString &caption, const QString &text) { NoticeBoxes::of(*this).warn(caption, text); };
     setUpTray();
 }
 

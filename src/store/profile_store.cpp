@@ -14,7 +14,7 @@
 
 void myQQuickView::openSettings()
 {
-    removeAbandonedLockFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
+    removeAbandonedFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
     globalSettings = new QSettings(kGlobalSettingsPath, settingsFormat(), this);
     defaultProfileSettings = new QSettings(kDefaultProfilePath, settingsFormat(), this);
     for (int profile = 0; profile < kProfileFileCount; ++profile)

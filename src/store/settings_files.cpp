@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace {
@@ -22,15 +23,28 @@ void markFileChanged(const QString &path, const QDateTime &previous)
         qDebug() << "cannot set the time of" << path;
 }
 
+// "p1.bin.Ab3xYz": a store file's name, a dot and six random letters and digits, as the file library
+// names the temporary file of a save.
+bool isSaveTemporary(const QFileInfo &file)
+{
+    static const QRegularExpression name(QStringLiteral("^.+\\.bin\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression word(QStringLiteral("\\.([a-z]{6}|[A-Z]{6})$"));
+    if (!name.match(file.fileName()).hasMatch() || word.match(file.fileName()).hasMatch())
+        return false;
+    const QFileInfo target(file.path() + QLatin1Char('/') + file.completeBaseName());
+    return !target.exists() || file.lastModified() >= target.lastModified();
+}
+
 }  // namespace
 
-void removeAbandonedLockFiles(const QStringList &folders)
+void removeAbandonedFiles(const QStringList &folders)
 {
     for (const QString &folder : folders) {
         const QDir dir(folder);
-        for (const QFileInfo &lock : dir.entryInfoList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden)) {
-            if (lock.size() == 0 && QFile::remove(lock.filePath()))
-                qDebug() << "removed the empty lock file" << lock.filePath();
+        for (const QFileInfo &file : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+            const bool emptyLock = file.suffix() == QLatin1String("lock") && file.size() == 0;
+            if ((emptyLock || isSaveTemporary(file)) && QFile::remove(file.filePath()))
+                qDebug() << "removed what a killed save left:" << file.filePath();
         }
     }
 }

@@ -353,8 +353,8 @@ private slots:
 
     // A program killed while the settings library was creating its lock file leaves the lock file empty;
     // the library would then wait 30 seconds before each write to that file counts it as stale. The next
-    // start saves at once.
-    void emptyLockFilesOfAKilledSaveDoNotBlock()
+    // start saves at once, and the temporary files of killed saves are gone (a copy of the user's is not).
+    void whatAKilledSaveLeftIsRemovedAtStart()
     {
         QTemporaryDir folder;
         {
@@ -362,7 +362,17 @@ private slots:
         }
         for (const char *name : {"setting/p1.bin.lock", "setting/apConfig.bin.lock", "gun/gunData.bin.lock"})
             QVERIFY(QFile(folder.filePath(QStringLiteral("modules/") + QLatin1String(name))).open(QIODevice::WriteOnly));
+        for (const char *name : {"setting/p1.bin.Qx7Lm2", "setting/name.bin.a1B2c3", "gun/gunData.bin.ZZ9zz9",
+                                 "setting/p1.bin.backup"}) {
+            QFile temporary(folder.filePath(QStringLiteral("modules/") + QLatin1String(name)));
+            QVERIFY(temporary.open(QIODevice::WriteOnly) && temporary.write("[mouse]\nreportRa") > 0);
+        }
         StoreOnDisk store(folder.path());
+        QStringList left;
+        for (const QString &file : store.files().keys())
+            if (file.contains(".bin."))
+                left << file;
+        QCOMPARE(left, QStringList({"setting/p1.bin.backup"}));
         QElapsedTimer clock;
         clock.start();
         store.view().setData("mouse/reportRate", 12);

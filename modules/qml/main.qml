@@ -124,9 +124,11 @@ Item {
 
     // ---- Functions used by the pages ----
 
+    // Enabling gives the view back the state the device has: a mouse that went away meanwhile keeps it
+    // disabled.
     function controlUIEnable(isEnable) {
         protectUIItem.visible = !isEnable
-        ui_View.setEnabled(isEnable)
+        ui_View.setEnabled(isEnable && ui_View.deviceEnabled)
     }
 
     function mainFocus() {
@@ -274,7 +276,8 @@ Item {
         objectName: "protectTimer"
         interval: 1000
         onTriggered: {
-            ui_View.setEnabled(true)
+            // The state the device has: a mouse unplugged during the guard leaves the view disabled.
+            ui_View.setEnabled(ui_View.deviceEnabled)
             protectUIItem.visible = false
             if (background.powerOn) {
                 background.powerOn = false

@@ -109,7 +109,7 @@ void Widget::acceptDevice()
             v->mouseReadProfile(4);
         }
     }
-    v->setEnabled(true);
+    v->setDeviceEnabled(true);
     runUiSequence();
 }
 
@@ -213,5 +213,5 @@ void Widget::showMessage(const QString &title, const QString &text, int millisec
 
 void Widget::setViewEnabled(bool enabled)
 {
-    view()->setEnabled(enabled);
+    view()->setDeviceEnabled(enabled);
 }

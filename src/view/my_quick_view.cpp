@@ -87,6 +87,15 @@ void myQQuickView::setCurrentDPI(int dpiValue)
     callRoot("setCurrentDPI", Qt::DirectConnection, {dpiValue});
 }
 
+void myQQuickView::setDeviceEnabled(bool enabled)
+{
+    setEnabled(enabled);
+    if (enabled == deviceEnabledState)
+        return;
+    deviceEnabledState = enabled;
+    emit deviceEnabledChanged();
+}
+
 void myQQuickView::openUpdateExe()
 {
 }

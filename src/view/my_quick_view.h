@@ -21,6 +21,10 @@ class QSettings;
 class myQQuickView : public QQuickWidget
 {
     Q_OBJECT
+    // Whether the device lets the interface be used: cleared when the listener loses the device, set again
+    // when a device is accepted. What ends a pause of the interface (the busy guard) restores this rather
+    // than enabling the view outright.
+    Q_PROPERTY(bool deviceEnabled READ deviceEnabled NOTIFY deviceEnabledChanged)
 
 public:
     explicit myQQuickView(QWidget *parent = nullptr);
@@ -40,6 +44,10 @@ public:
     // Whether each profile block holds the device's own bytes, read whole: only such a block is changed
     // and uploaded (bridge::haveDeviceBlocks reads the others again first).
     bool profileBlockWhole[5] = {};
+
+    bool deviceEnabled() const { return deviceEnabledState; }
+    // Enables or disables the view for the device's sake, and remembers it.
+    void setDeviceEnabled(bool enabled);
 
     // What the device object needs to know about the device (family and gun keys), read from the flags
     // above.
@@ -109,6 +117,9 @@ public slots:
     void setBusy(int busyTime);
     void setCurrentDPI(int dpiValue);
 
+signals:
+    void deviceEnabledChanged();
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
 
@@ -127,6 +138,7 @@ private:
         const myQQuickView &view;
     };
     Traits traits{*this};
+    bool deviceEnabledState = true;
 
     // Opens the twelve settings objects (store).
     void openSettings();

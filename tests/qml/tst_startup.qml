@@ -89,6 +89,17 @@ ZephraTestCase {
         tryCompare(standIn, "enabled", true, 3000)
     }
 
+    // The mouse unplugged while the guard holds the view: its end leaves the view disabled.
+    function test_busy_guard_ends_in_the_state_the_device_has() {
+        requireStandIn()
+        startUp(function () {})
+        root.initUI()
+        standIn.loseDevice()
+        page("protectTimer").interval = 1
+        tryCompare(page("protectUIItem"), "visible", false, 3000)
+        compare(standIn.enabled, false)
+    }
+
     function test_busy_guard_and_power_on_logo() {
         createMain()
         root.initUI()

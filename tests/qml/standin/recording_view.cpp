@@ -14,6 +14,7 @@ void RecordingView::reset()
 {
     log->clear();
     enabledState = true;
+    deviceEnabledState = true;
     currentProfileNo = 0;
     currentDpiAnswer = 1;
     currentProfileAnswer = 1;
@@ -59,6 +60,14 @@ void RecordingView::setEnabled(bool enabled)
     record(QStringLiteral("setEnabled"), {enabled});
     enabledState = enabled;
     emit enabledChanged();
+}
+
+void RecordingView::loseDevice()
+{
+    enabledState = false;
+    deviceEnabledState = false;
+    emit enabledChanged();
+    emit deviceEnabledChanged();
 }
 
 void RecordingView::clearHidBusy() { record(QStringLiteral("clearHidBusy")); }

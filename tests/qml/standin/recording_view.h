@@ -17,12 +17,14 @@ class RecordingView : public QObject
     Q_OBJECT
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledChanged)
     Q_PROPERTY(int currentProfile READ profile NOTIFY currentProfileChanged)
+    Q_PROPERTY(bool deviceEnabled READ deviceEnabled NOTIFY deviceEnabledChanged)
 
 public:
     explicit RecordingView(CallLog *log, QObject *parent = nullptr);
 
     bool isEnabled() const { return enabledState; }
     int profile() const { return currentProfileNo; }
+    bool deviceEnabled() const { return deviceEnabledState; }
 
     // Test set-up: forget every value and call, and start enabled on profile 0.
     Q_INVOKABLE void reset();
@@ -41,6 +43,8 @@ public:
     Q_INVOKABLE void setCurrentProfileAnswer(int profile) { currentProfileAnswer = profile; }
     // Whether the import dialogs return a file (true) or are cancelled (false, the default).
     Q_INVOKABLE void setFileChosen(bool chosen) { fileChosen = chosen; }
+    // What the listener does when the mouse goes away: disables the view for the device's sake.
+    Q_INVOKABLE void loseDevice();
 
 public slots:
     void clearHidBusy();
@@ -107,6 +111,7 @@ public slots:
 signals:
     void enabledChanged();
     void currentProfileChanged();
+    void deviceEnabledChanged();
 
 private:
     void record(const QString &name, const QVariantList &args = {}) { log->add(name, args); }
@@ -115,6 +120,7 @@ private:
 
     CallLog *log;
     bool enabledState = true;
+    bool deviceEnabledState = true;
     int currentProfileNo = 0;
     int currentDpiAnswer = 1;
     int currentProfileAnswer = 1;

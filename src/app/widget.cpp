@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QMenu>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -101,6 +103,8 @@ void Widget::acceptDevice()
     showMessage(QStringLiteral("Info"), QStringLiteral("Detect Device"), kTrayMessageMs);
     hid.startListening(uint(hid.currentDeviceIndex));
     if (v->icType == QLatin1String("560")) {
+        // Blocks read from an earlier mouse are not this one's.
+        std::fill(std::begin(v->profileBlockWhole), std::end(v->profileBlockWhole), false);
         v->mouseReadProfile(0);
         v->mouseReadProfile(1);
         if (v->isGun) {

@@ -279,6 +279,8 @@ Item {
         objectName: "protectTimer"
         interval: 1000
         onTriggered: {
+            // A mouse that went away meanwhile stays told by the disconnected cover, which the guard's end
+            // does not touch; the view itself stays usable for the window's own controls.
             ui_View.setEnabled(true)
             protectUIItem.visible = false
             if (background.powerOn) {

@@ -19,6 +19,9 @@ int main(int argc, char **argv)
         unplugged = unplugged || std::strcmp(argv[i], "--unplugged") == 0;
     int device = -1;
     ProgramHooks hooks;
+    // Started from the build folder, the demo keeps its settings apart from the real program's: what is
+    // tried on the virtual mouse never reaches the real one.
+    hooks.dataFolderName = QStringLiteral("zephra-config-demo");
     hooks.beforeWindow = [&device, unplugged] {
         // A mouse of the family and encoding the shipped settings name.
         const QSettings settings(kGlobalSettingsPath, QSettings::IniFormat);

@@ -52,8 +52,12 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     }
 
     // Everything under ./modules/ is found in the settings folder, wherever the program was started from:
-    // beside the executable, or (installed, read-only there) in the user's data home.
-    QDir::setCurrent(prepareSettingsRoot(currentSettingsPlaces(QCoreApplication::applicationDirPath())));
+    // beside the executable, or (installed, or a build whose modules/ holds the shipped defaults) in the
+    // user's data home.
+    SettingsPlaces places = currentSettingsPlaces(QCoreApplication::applicationDirPath());
+    if (!hooks.dataFolderName.isEmpty())
+        places.dataFolderName = hooks.dataFolderName;
+    QDir::setCurrent(prepareSettingsRoot(places));
     // Once, before any thread: hidapi's set-up is not thread-safe.
     hid_init();
     if (hooks.beforeWindow)

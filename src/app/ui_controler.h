@@ -39,15 +39,17 @@ public slots:
     void onXChanged(int x);
     void onYChanged(int y);
     void setBusy(int busyTime = 0);
+
+public:
+    // Beyond the six published slots, for the interface's newer controls.
     // A drag of the window handed to the window system, at the press that starts it (the only way on
     // Wayland, where a program cannot place its window). False where the window system does not move
     // windows (an X server without a window manager): the interface then moves it with onXChanged and
     // onYChanged.
-    bool startSystemMove();
+    Q_INVOKABLE bool startSystemMove();
     // The window menu's "Quit".
-    void quit();
+    Q_INVOKABLE void quit();
 
-public:
     // How the program ends (the host window sets it); tests replace it.
     std::function<void()> quitProgram;
 

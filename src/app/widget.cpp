@@ -4,13 +4,15 @@
 #include "copy_data_box.h"
 #include "discovery.h"
 #include "my_quick_view.h"
+#include "notice_boxes.h"
 #include "session_status.h"
 #include "ui_controler.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QMessageBox>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -47,9 +49,8 @@ Widget::Widget(QWidget *parent)
     connect(&deviceCheckTimer, &QTimer::timeout, this, &Widget::checkDevice);
     windowController->quitProgram = [this] { exitSYS(); };
 
-    warningBox = [](const QString &caption, const QString &text) {
-        QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
-    };
+    // One box at a time, never modal: another program's messages cannot stop the interface.
+    warningBox = [this](const QString &caption, const QString &text) { NoticeBoxes::of(*this).warn(caption, text); };
     setUpTray();
 }
 
@@ -108,6 +109,8 @@ void Widget::acceptDevice()
     showMessage(QStringLiteral("Info"), QStringLiteral("Detect Device"), kTrayMessageMs);
     hid.startListening(uint(hid.currentDeviceIndex));
     if (v->icType == QLatin1String("560")) {
+        // Blocks read from an earlier mouse are not this one's.
+        std::fill(std::begin(v->profileBlockWhole), std::end(v->profileBlockWhole), false);
         v->mouseReadProfile(0);
         v->mouseReadProfile(1);
         if (v->isGun) {

@@ -50,7 +50,7 @@ public:
 
     // Shows the warning box of a copy-data message when it carries one.
     void showCopyDataWarning(const CopyData &message);
-    // How warning boxes are shown; tests replace it (production: a modal QMessageBox::warning).
+    // How warning boxes are shown; tests replace it (production: the window's NoticeBoxes).
     std::function<void(const QString &caption, const QString &text)> warningBox;
 
     // The input capture's callbacks, with the Widget as context.

@@ -3,6 +3,7 @@
 #include "bridge_values.h"
 #include "hid_thread.h"
 #include "my_quick_view.h"
+#include "notice_boxes.h"
 
 #include <QDebug>
 
@@ -34,10 +35,42 @@ keymatrix::Matrix defaultKeyMatrix(myQQuickView &view)
     return matrix;
 }
 
+bool readBlock(myQQuickView &view, Hid_Thread &hid, int n)
+{
+    view.profileBlockWhole[n] = hid.readProfileBlock(view.profileBlocks[n], uchar(n));
+    if (!view.profileBlockWhole[n])
+        qDebug() << "profile block" << n << "was not read whole";
+    return view.profileBlockWhole[n];
+}
+
+bool haveDeviceBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks, const char *slot)
+{
+    for (int n : blocks) {
+        for (int tries = 0; !view.profileBlockWhole[n] && tries < kBlockReadTries; ++tries)
+            readBlock(view, hid, n);
+        if (view.profileBlockWhole[n])
+            continue;
+        qDebug() << slot << "refused: profile block" << n << "could not be read from the mouse";
+        QWidget *window = view.window();
+        NoticeBoxes::of(view).warn(
+            window ? window->windowTitle() : QString(),
+            QObject::tr("The settings stored in the mouse (profile %1) could not be read, so this change was not "
+                        "sent: the mouse keeps its own settings. Unplug the mouse, plug it in again and try once more.")
+                .arg(n));
+        return false;
+    }
+    return true;
+}
+
 void sendBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks)
 {
-    for (int n : blocks)
+    for (int n : blocks) {
+        if (!view.profileBlockWhole[n]) {
+            qDebug() << "profile block" << n << "not sent: it does not hold the mouse's own bytes";
+            continue;
+        }
         hid.hid560_0CH_setProfile(view.profileBlocks[n], uchar(n));
+    }
 }
 
 }  // namespace bridge

@@ -24,8 +24,21 @@ Hid_Thread *device(const myQQuickView &view, const char *slot);
 // four numbers already in device form. Missing numbers count as 0 (with a debug message).
 keymatrix::Matrix defaultKeyMatrix(myQQuickView &view);
 
+// Reads profile block `n` of a 560-family device into the view and records whether it arrived whole.
+bool readBlock(myQQuickView &view, Hid_Thread &hid, int n);
+
+// How often a block that was not read whole is read again before a change that needs it is refused.
+inline constexpr int kBlockReadTries = 3;
+
+// Makes sure each of `blocks` holds the device's own bytes before `slot` changes and sends them: a block
+// that was not read whole (a failed or short piece of the download at connect) is read again, up to
+// kBlockReadTries times. False when one still cannot be read; the slot must then change and send nothing
+// (the device keeps what it has), and the user is told so in a box.
+bool haveDeviceBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks, const char *slot);
+
 // Sends profile blocks of the view to a 560-family device, each as the profile of its own number, in the
-// order given.
+// order given. A block that does not hold the device's own bytes is never sent (the slots make sure of
+// them first with haveDeviceBlocks): its zeros would replace the device's settings.
 void sendBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks);
 
 }  // namespace bridge

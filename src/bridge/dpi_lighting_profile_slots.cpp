@@ -17,6 +17,12 @@
 namespace {
 
 // Block 1, then blocks 2 to 4 when the device has gun keys (they go with the gun matrices).
+bool haveStageBlocks(myQQuickView &view, Hid_Thread &hid, const char *slot)
+{
+    return view.isGun ? bridge::haveDeviceBlocks(view, hid, {1, 2, 3, 4}, slot)
+                      : bridge::haveDeviceBlocks(view, hid, {1}, slot);
+}
+
 void sendStageBlocks(myQQuickView &view, Hid_Thread &hid)
 {
     bridge::sendBlocks(view, hid, {1});
@@ -65,6 +71,8 @@ void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dp
         hid->hid553_11H_SetDPISet(uchar(dpiCount), table.data());
         return;
     }
+    if (!haveStageBlocks(*this, *hid, "mouseSetDpi"))
+        return;
     for (int n = 1; n <= 4; ++n)
         dpi::writeToBlock(profileBlocks[n], stages, dpiCount, dpi::hasHighBits(sensorType));
     sendStageBlocks(*this, *hid);
@@ -132,6 +140,8 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
             hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, e.second);
             return;
         }
+        if (!haveStageBlocks(*this, *hid, "mouseSetRGBEffect"))
+            return;
         for (int n = 1; n <= 4; ++n)
             writeEffect(profileBlocks[n], e);
         sendStageBlocks(*this, *hid);
@@ -143,6 +153,8 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
         hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, is55328 ? e.second : uchar(2));
         return;
     }
+    if (!haveStageBlocks(*this, *hid, "mouseSetRGBEffect"))
+        return;
     for (int n = 1; n <= 4; ++n)
         writeEffect(profileBlocks[n], {e.mode, e.first, 2});
     if (isGun) {
@@ -165,6 +177,8 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
     lighting::Colours colours = lighting::colourBuffer(bridge::lowBytes(src24, size_t(src24.size())));
 
     if (bridge::family(*this) == CommandFamily::F560) {
+        if (!bridge::haveDeviceBlocks(*this, *hid, {isColorful ? 0 : 1}, "mouseSetRGBColor"))
+            return;
         if (isColorful) {
             std::copy(colours.begin(), colours.end(), profileBlocks[0] + block::FullColours);
             bridge::sendBlocks(*this, *hid, {0});
@@ -189,7 +203,8 @@ void myQQuickView::mouseSetProfile(uint profileNo)
 {
     if (!validBlock(profileNo, "mouseSetProfile"))
         return;
-    if (Hid_Thread *hid = bridge::device(*this, "mouseSetProfile"))
+    Hid_Thread *hid = bridge::device(*this, "mouseSetProfile");
+    if (hid && bridge::haveDeviceBlocks(*this, *hid, {int(profileNo)}, "mouseSetProfile"))
         bridge::sendBlocks(*this, *hid, {int(profileNo)});
 }
 
@@ -198,7 +213,7 @@ void myQQuickView::mouseReadProfile(uint profileNo)
     if (!validBlock(profileNo, "mouseReadProfile"))
         return;
     if (Hid_Thread *hid = bridge::device(*this, "mouseReadProfile"))
-        hid->hid560_8CH_readProfile(profileBlocks[profileNo], uchar(profileNo));
+        bridge::readBlock(*this, *hid, int(profileNo));
 }
 
 QVariant myQQuickView::mouseReadCurrentProfile()

@@ -68,6 +68,9 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         keymatrix::gunMatrices(primary, bridge::defaultKeyMatrix(*this), {periods[0], periods[1], periods[2]}, family);
 
     if (family == CommandFamily::F560) {
+        // Nothing of the change is sent when block 0, which takes the gun mode, cannot be read.
+        if (!bridge::haveDeviceBlocks(*this, *hid, {0}, "mouseSetKeyMatrix"))
+            return;
         if (upload.gunMode)
             profileBlocks[0][block::GunMode] = *upload.gunMode;
         bridge::sendBlocks(*this, *hid, {0});

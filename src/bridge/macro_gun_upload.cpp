@@ -52,6 +52,8 @@ void myQQuickView::mouseSendGundata(int gunNumber, QVariantList values)
     if (bridge::family(*this) == CommandFamily::F560) {
         // The gun's data lives in the profile block of its key matrix.
         const int n = gunNumber + 1;
+        if (!bridge::haveDeviceBlocks(*this, *hid, {n}, "mouseSendGundata"))
+            return;
         gun::writeToBlock(profileBlocks[n], gunValues);
         bridge::sendBlocks(*this, *hid, {n});
         return;

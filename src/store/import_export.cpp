@@ -23,7 +23,7 @@ const char *const kProfileFilter = "Profile(*.pf)";
 void myQQuickView::saveMacroFile(QVariant macroFileName)
 {
     const QString macro = checkedMacroName(macroFileName, "saveMacroFile");
-    if (macro.isEmpty())
+    if (macro.isEmpty() || !staysInItsFolder(macroFilePath(macro), "saveMacroFile"))
         return;
     const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kMacroFilter),
                                                    exportFileName(macro, QStringLiteral(".mc"), QStringLiteral("macro")));
@@ -42,6 +42,8 @@ bool myQQuickView::loadMacroFile(QVariant macroFileName)
     if (chosen.isEmpty())
         return false;
     const QString target = macroFilePath(macro);
+    if (!staysInItsFolder(target, "loadMacroFile"))
+        return false;
     if (QFile::exists(target)) {
         qDebug() << "loadMacroFile: a macro named" << macro << "exists; it is kept";
         return true;
@@ -55,7 +57,7 @@ bool myQQuickView::loadMacroFile(QVariant macroFileName)
 void myQQuickView::saveProfile(int profile)
 {
     QSettings *settings = profileAt(profile, "saveProfile");
-    if (!settings)
+    if (!settings || !staysInItsFolder(profileFilePath(profile), "saveProfile"))
         return;
     QStringList names;
     for (const QVariant &entry : getNameList(2))

@@ -28,7 +28,7 @@ constexpr int kMacroFunction = 4;
 QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
 {
     const QString macro = checkedMacroName(name, "createMacroIni");
-    if (macro.isEmpty())
+    if (macro.isEmpty() || !staysInItsFolder(macroFilePath(macro), "createMacroIni"))
         return false;
     QDir().mkpath(kMacroFolder);
     QSettings file(macroFilePath(macro), settingsFormat());
@@ -45,7 +45,8 @@ QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
 {
     const QString macro = checkedMacroName(name, "saveMacroIni");
-    if (macro.isEmpty() || !QFile::exists(macroFilePath(macro)))
+    if (macro.isEmpty() || !QFile::exists(macroFilePath(macro))
+        || !staysInItsFolder(macroFilePath(macro), "saveMacroIni"))
         return false;
     QSettings file(macroFilePath(macro), settingsFormat());
     file.remove(QStringLiteral("macro"));

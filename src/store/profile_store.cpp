@@ -2,6 +2,7 @@
 // configuration, the default profile and the ten profiles, and the resets and copies of whole files.
 
 #include "my_quick_view.h"
+#include "safe_names.h"
 #include "settings_files.h"
 #include "settings_format.h"
 #include "store_paths.h"
@@ -13,7 +14,7 @@
 
 void myQQuickView::openSettings()
 {
-    removeAbandonedLockFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
+    removeAbandonedFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
     globalSettings = new QSettings(kGlobalSettingsPath, settingsFormat(), this);
     defaultProfileSettings = new QSettings(kDefaultProfilePath, settingsFormat(), this);
     for (int profile = 0; profile < kProfileFileCount; ++profile)
@@ -65,6 +66,12 @@ void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 QSettings *myQQuickView::replaceSettingsFile(QSettings *settings, const QString &source)
 {
     const QString target = settings->fileName();
+    // The store's own files (a reset's default, a copied profile) lie beside the target; a file the user
+    // chose to import is read wherever it is.
+    const bool ownSource = QFileInfo(source).absolutePath() == QFileInfo(target).absolutePath();
+    const char *const operation = "replacing a settings file";
+    if (!staysInItsFolder(target, operation) || (ownSource && !staysInItsFolder(source, operation)))
+        return nullptr;
     // Whatever the old object still holds goes into the old file now, never into the copy.
     settings->sync();
     if (!copyFileOver(source, target)) {

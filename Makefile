@@ -22,7 +22,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
-  dpkg-dev
+  dpkg-dev dbus-daemon qt6-wayland qt6-xdgdesktopportal-platformtheme weston
 
 .PHONY: all deps configure build run test test-sanitize test-thread bench package reliability fuzz clean
 
@@ -72,11 +72,14 @@ test-thread: deps
 package: build
 	cmake --build $(BUILD) --target package
 
+# Benchmarks and the reliability runs get a data home of their own: nothing they start meets the user's.
 bench: build
-	@cd $(BUILD) && for b in ./bench_*; do $$b || exit 1; done
+	@home=$$(mktemp -d); trap 'rm -rf "$$home"' EXIT; cd $(BUILD) && \
+	  for b in ./bench_*; do XDG_DATA_HOME=$$home $$b || exit 1; done
 
 reliability: build
-	@set -o pipefail; cd $(BUILD) && export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=zephra.wire.debug=false && \
+	@set -o pipefail; home=$$(mktemp -d); trap 'rm -rf "$$home"' EXIT; cd $(BUILD) && \
+	  export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=zephra.wire.debug=false XDG_DATA_HOME=$$home && \
 	  ZEPHRA_FAULT_MATRIX=long ./tst_fault_matrix -silent 2>&1 | grep -E '^(reliability:|FAIL|QWARN|Totals)' && \
 	  ./tst_data_loss -silent 2>&1 | grep -E '^(FAIL|Totals)' && \
 	  ./tst_load -silent 2>&1 | grep -E '^(reliability:|FAIL|Totals)' && \

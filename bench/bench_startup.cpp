@@ -46,6 +46,7 @@ int main(int argc, char **argv)
     env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zephra.ui.debug=true"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
 
     std::vector<double> startups;
     double rss = 0;

@@ -4,13 +4,14 @@
 // Reads the device list with the program's own parser, so the rules and the program never disagree on ids.
 
 #include "device_list.h"
+#include "durable_file.h"
 #include "udev_rules.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -24,8 +25,11 @@ int fail(const QString &message)
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QString reason;
+    if (durable::replaceFile(path, bytes, &reason))
+        return true;
+    std::fprintf(stderr, "zephra-package-tool: %s\n", qPrintable(reason));
+    return false;
 }
 
 int makeUdevRules(const QString &listPath, const QString &templatePath, const QString &outPath)
@@ -47,7 +51,11 @@ int makeIcon(const QString &imagePath, const QString &outPath)
     const QImage image(imagePath);
     if (image.isNull())
         return fail(QStringLiteral("cannot read the image %1").arg(imagePath));
-    return image.save(outPath, "PNG") ? 0 : fail(QStringLiteral("cannot write %1").arg(outPath));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return fail(QStringLiteral("cannot convert %1 to PNG").arg(imagePath));
+    return writeFile(outPath, png) ? 0 : fail(QStringLiteral("cannot write %1").arg(outPath));
 }
 
 }  // namespace

@@ -166,6 +166,9 @@ void DeviceModel::queueDownload(int profile)
     const int iface = commandInterface();
     if (profile < 0 || profile >= int(state.profileBlocks.size()) || iface < 0)
         return;
+    // What an earlier download left unread is gone: on the real system unread reports go with the handle
+    // that was closed after the failed transfer, and a new request starts afresh.
+    inputs_[iface].clear();
     Bytes block = state.profileBlocks[size_t(profile)];
     block.resize(kBlock, 0);
     const size_t piece = size_t(spec_.reportLength);

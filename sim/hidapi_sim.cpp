@@ -229,8 +229,10 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char 
     std::unique_lock guard(s.lock);
     s.lastReadWait = milliseconds;
     Fault fault = Fault::Fail;
-    if (faultHits(s, Fn::Read, dev, &fault))
+    const bool faulted = faultHits(s, Fn::Read, dev, &fault);
+    if (faulted && fault != Fault::Short)
         return fault == Fault::Timeout ? 0 : -1;
+    const bool cutShort = faulted;
     if (!data || !dev)
         return -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
@@ -242,7 +244,7 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char 
         if (!queue.empty()) {
             const Bytes report = queue.front();
             queue.pop_front();
-            const size_t n = std::min(length, report.size());
+            const size_t n = std::min(length, report.size()) / (cutShort ? 2 : 1);
             std::memcpy(data, report.data(), n);
             Event e = eventFor(Kind::Input, dev);
             e.wire.assign(report.begin(), report.begin() + long(n));

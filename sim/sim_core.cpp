@@ -65,6 +65,7 @@ const char *faultSuffix(Fault fault)
     switch (fault) {
     case Fault::Unplug: return " unplug";
     case Fault::Timeout: return " timeout";
+    case Fault::Short: return " short";
     case Fault::Denied: return " denied";
     case Fault::Busy: return " busy";
     case Fault::Fail: break;
@@ -90,7 +91,8 @@ int openErrorOf(Fault fault)
     case Fault::Busy: return EBUSY;
     case Fault::Unplug: return ENOENT;
     case Fault::Fail:
-    case Fault::Timeout: break;
+    case Fault::Timeout:
+    case Fault::Short: break;
     }
     return EIO;
 }

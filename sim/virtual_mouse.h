@@ -108,6 +108,7 @@ enum class Fault {
     Fail,      // the call returns its error value
     Unplug,    // the device of the call is unplugged just before it (so the call fails as on removal)
     Timeout,   // reads only: returns 0 at once, as when nothing arrived in time
+    Short,     // reads only: returns the first half of the next report, the rest of it is lost
     Denied,    // opens only: fails as a hidraw node this user may not open (errno EACCES)
     Busy,      // opens only: fails as a device another program holds exclusively (errno EBUSY)
 };

@@ -51,12 +51,17 @@ Item {
     // Anything waiting for Save.
     readonly property bool isPending: keyMatrixMain.isSave || dpiSettingMain.isSave || lightControlMain.isSave
                                       || lodBoxMain.isSave
+    // The mouse was connected and is gone (the session tells; the test stand-ins have no session).
+    readonly property bool mouseGone: typeof sessionStatus !== "undefined" && sessionStatus !== null
+                                      && !sessionStatus.mouseConnected
     readonly property bool dialogOpen: keyAssigmentMain.visible || systemSettingMain.visible || macroEditorMain.visible
                                        || profileMain.visible || gunControlMain.visible || confirmBox.visible
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int dorvCode, int x, int y)
     signal emptyAreaPressed()
+
+    onMouseGoneChanged: if (mouseGone) mainFocus()
 
     onMsg_KB: (isDown, usbCode) => {
         keyAssigmentMain.keyInput(isDown, usbCode)
@@ -274,6 +279,8 @@ Item {
         objectName: "protectTimer"
         interval: 1000
         onTriggered: {
+            // A mouse that went away meanwhile stays told by the disconnected cover, which the guard's end
+            // does not touch; the view itself stays usable for the window's own controls.
             ui_View.setEnabled(true)
             protectUIItem.visible = false
             if (background.powerOn) {
@@ -295,18 +302,12 @@ Item {
     }
 
     // Pressing the background closes the drop-downs; dragging it moves the window.
-    MouseArea {
+    WindowDragArea {
         id: dragArea
         anchors.fill: parent
-        property point pressPoint
-        onPressed: (mouse) => {
-            pressPoint = Qt.point(mouse.x, mouse.y)
+        onPressedAt: {
             mainIten.emptyAreaPressed()
             mainIten.mainFocus()
-        }
-        onPositionChanged: (mouse) => {
-            ui_Ctl.onXChanged(Math.round(mouse.x - pressPoint.x))
-            ui_Ctl.onYChanged(Math.round(mouse.y - pressPoint.y))
         }
     }
 
@@ -325,6 +326,7 @@ Item {
             skin: mainIten.skin
             profiles: profileMain.profiles
             profileNo: mainIten.profileNo
+            settingsEnabled: !mainIten.mouseGone
             onChangeProfile: (n) => mainIten.changeProfile(n)
             onAskClicked: askMenu.visible = !askMenu.visible
         }
@@ -447,13 +449,14 @@ Item {
         }
     }
 
-    // The ask menu under the ask button: the maker's web page, and the version.
+    // The ask menu under the ask button: the maker's web page, the version and Quit (above the
+    // disconnected state's cover).
     AskMenu {
         id: askMenu
         objectName: "askMenu"
         x: 810
         y: 42
-        z: 30
+        z: 80
         url: mainIten.url
     }
 
@@ -465,25 +468,30 @@ Item {
         z: 40
         visible: mainIten.dialogOpen
         color: Style.maskColor
-        MouseArea {
+        WindowDragArea {
             anchors.fill: parent
             hoverEnabled: true
-            property point pressPoint
-            onPressed: (mouse) => {
-                pressPoint = Qt.point(mouse.x, mouse.y)
+            onPressedAt: {
                 keyAssigmentMain.dropFocus()
                 systemSettingMain.dropFocus()
                 macroEditorMain.dropFocus()
                 profileMain.dropFocus()
                 gunControlMain.dropFocus()
             }
-            onPositionChanged: (mouse) => {
-                if (!pressed)
-                    return
-                ui_Ctl.onXChanged(Math.round(mouse.x - pressPoint.x))
-                ui_Ctl.onYChanged(Math.round(mouse.y - pressPoint.y))
-            }
         }
+    }
+
+    // The mouse is gone: the settings are covered (the title bar and open dialogs are not) until a pass
+    // finds it again.
+    DisconnectedCover {
+        id: disconnectedCover
+        objectName: "disconnectedCover"
+        skin: mainIten.skin
+        y: 44
+        width: parent.width
+        height: parent.height - y
+        z: 45
+        visible: mainIten.mouseGone && panels.visible
     }
 
     KeyAssigment {

@@ -1,12 +1,14 @@
 #include "demo_controls.h"
 
 #include "my_quick_view.h"
+#include "session_status.h"
 #include "ui_controler.h"
 #include "virtual_mouse.h"
 #include "widget.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QSocketNotifier>
 
@@ -90,11 +92,31 @@ void DemoControls::run(const QString &line)
         answer(QStringLiteral("plugged"));
     } else if (command == QLatin1String("state")) {
         const vmouse::DeviceState s = vmouse::state(device);
-        answer(QStringLiteral("state dpi %1 profile %2 keymatrices %3 macros %4 dpitables %5 window %6 view %7")
+        const SessionStatus *session = window.windowController->session;
+        answer(QStringLiteral("state dpi %1 profile %2 keymatrices %3 macros %4 dpitables %5 window %6 at %7,%8 "
+                              "mouse %9 view %10")
                    .arg(s.currentDpiStage).arg(s.currentProfile).arg(s.keyMatrices.size())
                    .arg(s.macros.size()).arg(s.dpiTables.size())
                    .arg(window.isVisible() && !window.isMinimized() ? "shown" : "hidden")
+                   .arg(window.x()).arg(window.y())
+                   .arg(session && session->mouseConnected() ? "connected" : "disconnected")
                    .arg(window.view() && window.view()->isEnabled() ? "enabled" : "disabled"));
+    } else if (command == QLatin1String("export") && words.size() == 3) {
+        // The export of the interface's Config page or macro editor: the save dialog opens (after this
+        // answer, so that commands go on while it is open).
+        answer(QStringLiteral("exporting"));
+        if (words[1] == QLatin1String("macro"))
+            QMetaObject::invokeMethod(window.view(), "saveMacroFile", Qt::QueuedConnection, Q_ARG(QVariant, words[2]));
+        else
+            QMetaObject::invokeMethod(window.view(), "saveProfile", Qt::QueuedConnection, Q_ARG(int, words[2].toInt()));
+    } else if (command == QLatin1String("dialog")) {
+        int closed = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QFileDialog *>(w); dialog && dialog->isVisible()) {
+                dialog->reject();
+                ++closed;
+            }
+        answer(QStringLiteral("dialogs cancelled %1").arg(closed));
     } else if (command == QLatin1String("notice")) {
         window.deviceChanged();
         answer(QStringLiteral("notice"));

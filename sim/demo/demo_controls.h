@@ -6,8 +6,11 @@
 //   notice         a device-change notice alone
 //   access <how>   the system's access to the mouse: granted, denied (no permission) or busy (held by
 //                  another program); it counts from the next open, so unplug and plug to see its effect
-//   state          print what the mouse holds (current DPI stage, profile, macros, key matrices) and
-//                  whether the window is shown and the view enabled
+//   state          print what the mouse holds (current DPI stage, profile, macros, key matrices),
+//                  whether the window is shown and where, whether the mouse is connected and the view
+//                  enabled
+//   export macro <name> / export profile <n>   the interface's export: its save dialog opens
+//   dialog cancel  cancel the open file dialogs
 //   close          what the window's close button does (hide to the tray)
 //   log            print the reports the mouse saw since the last "log"
 //   shot <file> [name]  save a picture of the window (or of the open top-level window of that object

@@ -1,6 +1,8 @@
 #include "program.h"
 
+#include "command_line.h"
 #include "input_capture.h"
+#include "my_quick_view.h"
 #include "session_status.h"
 #include "settings_location.h"
 #include "setup_notice.h"
@@ -13,17 +15,34 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <memory>
 
 #ifndef Q_OS_WIN
 #include "copy_data_bus.h"
 #include "hidraw_monitor.h"
+#include "portal_file_dialogs.h"
 #endif
 
 int runProgram(int argc, char **argv, const ProgramHooks &hooks)
 {
+    // --help and --version answer before anything exists: no application, no lock, no socket.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (answerCommandLine(commandLine, QFileInfo(arguments.value(0)).fileName()))
+        return 0;
+
+#ifndef Q_OS_WIN
+    const bool portalTheme = preferPortalFileDialogs();
+#endif
     QApplication app(argc, argv);
+#ifndef Q_OS_WIN
+    if (portalTheme)
+        forgetPortalThemeChoice();
+#endif
     // The window is often hidden (no device, or closed to the tray): only "Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -34,8 +53,12 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     }
 
     // Everything under ./modules/ is found in the settings folder, wherever the program was started from:
-    // beside the executable, or (installed, read-only there) in the user's data home.
-    QDir::setCurrent(prepareSettingsRoot(currentSettingsPlaces(QCoreApplication::applicationDirPath())));
+    // beside the executable, or (installed, or a build whose modules/ holds the shipped defaults) in the
+    // user's data home.
+    SettingsPlaces places = currentSettingsPlaces(QCoreApplication::applicationDirPath());
+    if (!hooks.dataFolderName.isEmpty())
+        places.dataFolderName = hooks.dataFolderName;
+    QDir::setCurrent(prepareSettingsRoot(places));
     // Once, before any thread: hidapi's set-up is not thread-safe.
     hid_init();
     if (hooks.beforeWindow)
@@ -48,10 +71,14 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     capture.setKeyboardCallback(&Widget::keyboardCallback, &window);
     capture.setMouseCallback(&Widget::mouseCallback, &window);
     capture.setCopyDataHandler(&Widget::copyDataCallback, &window);
-    if (auto *status = window.windowController->findChild<SessionStatus *>())
+    // Without global input, the program's own window still delivers its keys and clicks.
+    capture.watchWindowInput(capture::createWindowInputSource, window.view());
+    if (SessionStatus *status = window.windowController->session)
         status->setCaptureAvailable(capture.captureAvailable());
-    // Why a listed mouse stays disconnected, told once per cause (owned by the window).
-    new SetupNotice(window);
+    // Why a listed mouse stays disconnected, told once per cause (owned by the window); a start by hand also
+    // says that it waits for the mouse.
+    auto *notice = new SetupNotice(window);
+    notice->setWaitingForMouse(!commandLine.background);
 
     const bool ownDeviceNotices = hooks.afterWindow && hooks.afterWindow(window);
 #ifndef Q_OS_WIN

@@ -3,6 +3,8 @@
 // first discovery pass, the event loop and the orderly shutdown. The real program and the demo share it;
 // the demo adds the virtual mouse through the hooks.
 
+#include <QString>
+
 #include <functional>
 
 class Widget;
@@ -14,6 +16,9 @@ struct ProgramHooks
     // Once the host window exists, before the first discovery pass. Returns true when it provides the
     // device-change notices itself (the system's are then not watched).
     std::function<bool(Widget &)> afterWindow;
+    // The folder of the data home that keeps the settings when they are not kept beside the executable;
+    // empty: the program's own (zephra-config).
+    QString dataFolderName;
 };
 
 int runProgram(int argc, char **argv, const ProgramHooks &hooks = {});

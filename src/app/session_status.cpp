@@ -1,7 +1,10 @@
 #include "session_status.h"
 
+#include <QSystemTrayIcon>
+
 SessionStatus::SessionStatus(QObject *parent)
     : QObject(parent)
+    , trayProbe(&QSystemTrayIcon::isSystemTrayAvailable)
 {
 }
 
@@ -9,9 +12,8 @@ QString SessionStatus::captureHint() const
 {
     if (available)
         return {};
-    return QStringLiteral("Recording needs the keys and clicks of the whole desktop, which this session does not "
-                          "give to programs (a Wayland session). Log in with an X11 session (for example "
-                          "\"GNOME on Xorg\") to record macros and to enter keys by pressing them.");
+    return QStringLiteral("Only keys and clicks made in this window are recorded: this session (Wayland, or an X "
+                          "server without XInput 2.1) gives no program the input of other windows.");
 }
 
 void SessionStatus::setCaptureAvailable(bool value)
@@ -20,4 +22,12 @@ void SessionStatus::setCaptureAvailable(bool value)
         return;
     available = value;
     emit captureAvailableChanged();
+}
+
+void SessionStatus::setMouseConnected(bool value)
+{
+    if (connected == value)
+        return;
+    connected = value;
+    emit mouseConnectedChanged();
 }

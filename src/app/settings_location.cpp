@@ -1,5 +1,7 @@
 #include "settings_location.h"
 
+#include "durable_file.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
@@ -14,6 +16,9 @@
 namespace {
 
 const QString kModules = QStringLiteral("modules");
+// The folders of modules/ the program reads and writes.
+const QStringList kShippedFolders = {QStringLiteral("setting"), QStringLiteral("macro"), QStringLiteral("gun"),
+                                     QStringLiteral("i18n"), QStringLiteral("img")};
 
 bool isWritableFolder(const QString &path)
 {
@@ -21,10 +26,12 @@ bool isWritableFolder(const QString &path)
     return info.isDir() && info.isWritable();
 }
 
-// Every folder and file under `from`, made again under `to` (which exists). Copies are writable by their
-// owner even when the installed files are read-only.
+// Every folder and file under `from`, made again under `to`. The copies are new files of the user's, so
+// they are writable by their owner even when the installed files are read-only.
 bool copyTree(const QString &from, const QString &to)
 {
+    if (!QDir().mkpath(to))
+        return false;
     const QDir source(from);
     QDirIterator it(from, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden,
                     QDirIterator::Subdirectories);
@@ -36,10 +43,13 @@ bool copyTree(const QString &from, const QString &to)
                 return false;
             continue;
         }
-        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(item.filePath(), target))
+        QFile in(item.filePath());
+        QString reason;
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !in.open(QIODevice::ReadOnly)
+            || !durable::replaceFile(target, in, in.size(), &reason)) {
+            qDebug().noquote() << "cannot copy" << item.filePath() << reason;
             return false;
-        QFile copy(target);
-        copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
     }
     return true;
 }
@@ -56,8 +66,7 @@ SettingsLocation chooseSettingsLocation(const SettingsPlaces &places)
                                                                   : QFileInfo(places.installedModules).path();
         return {shipped, QString()};
     }
-    return {QDir::cleanPath(places.dataHome + QLatin1Char('/') + QLatin1String(kDataFolderName)),
-            places.installedModules};
+    return {QDir::cleanPath(places.dataHome + QLatin1Char('/') + places.dataFolderName), places.installedModules};
 }
 
 SettingsPlaces currentSettingsPlaces(const QString &executableDir)
@@ -66,7 +75,8 @@ SettingsPlaces currentSettingsPlaces(const QString &executableDir)
     places.executableDir = executableDir;
     const QString beside = executableDir + QLatin1Char('/') + kModules;
     const QString besideSettings = beside + QStringLiteral("/setting");
-    places.besideWritable = isWritableFolder(beside)
+    const bool shippedOnly = QFileInfo::exists(executableDir + QLatin1Char('/') + QLatin1String(kShippedMarkerName));
+    places.besideWritable = !shippedOnly && isWritableFolder(beside)
                             && (!QFileInfo::exists(besideSettings) || isWritableFolder(besideSettings));
     places.dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString shared = QDir::cleanPath(executableDir + QStringLiteral("/" ZEPHRA_INSTALLED_DATA "/") + kModules);
@@ -84,7 +94,13 @@ bool seedSettings(const QString &defaults, const QString &root)
         return true;
     const QString partial = target + QStringLiteral(".partial");
     QDir(partial).removeRecursively();   // left by an interrupted first start
-    if (!QDir().mkpath(partial) || !copyTree(defaults, partial) || !QDir().rename(partial, target)) {
+    bool copied = QDir().mkpath(partial);
+    for (const QString &folder : kShippedFolders) {
+        const QString from = defaults + QLatin1Char('/') + folder;
+        if (copied && QFileInfo(from).isDir())
+            copied = copyTree(from, partial + QLatin1Char('/') + folder);
+    }
+    if (!copied || !QDir().rename(partial, target)) {
         QDir(partial).removeRecursively();
         return false;
     }

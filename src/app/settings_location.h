@@ -1,13 +1,17 @@
 #pragma once
 // Where the program keeps its modules/ folder. A copy that may write beside its executable (a portable
-// copy, the build tree, Windows) keeps modules/ there. An installed copy (its executable under /usr, its
-// shipped settings read-only) keeps the user's modules/ in the data home, $XDG_DATA_HOME/zephra-config,
-// made on the first start from the installed defaults. Either way the folder that holds modules/ becomes
-// the current directory and every path stays ./modules/...
+// copy, Windows) keeps modules/ there. An installed copy (its executable under /usr, its shipped settings
+// read-only) and a source build keep the user's modules/ in the data home, $XDG_DATA_HOME/zephra-config,
+// made on the first start from the shipped defaults. A build folder's modules/ is refreshed by every build
+// and marked as shipped defaults by the file modules.shipped beside it: settings saved there would be
+// overwritten by the next build. Either way the folder that holds modules/ becomes the current directory
+// and every path stays ./modules/...
 
 #include <QString>
 
 inline constexpr char kDataFolderName[] = "zephra-config";
+// Beside the executables of a build: modules/ there holds the shipped defaults only.
+inline constexpr char kShippedMarkerName[] = "modules.shipped";
 
 // What the choice depends on.
 struct SettingsPlaces
@@ -16,6 +20,7 @@ struct SettingsPlaces
     bool besideWritable = false;   // modules/ beside the executable exists and may be written
     QString dataHome;              // $XDG_DATA_HOME, or ~/.local/share
     QString installedModules;      // the shipped modules/ folder, empty when none was found
+    QString dataFolderName = QLatin1String(kDataFolderName);   // the program's folder in the data home
 };
 
 struct SettingsLocation
@@ -29,12 +34,14 @@ struct SettingsLocation
 SettingsLocation chooseSettingsLocation(const SettingsPlaces &places);
 
 // The places as this system has them: modules/ beside `executableDir` (written only when it and its
-// setting/ folder are writable), the data home of QStandardPaths, and the installed modules/ (beside the
-// executable, or in the data folder of the installation: <prefix>/share/zephra-config/modules).
+// setting/ folder are writable and it is not marked as shipped defaults), the data home of QStandardPaths,
+// and the installed modules/ (beside the executable, or in the data folder of the installation:
+// <prefix>/share/zephra-config/modules).
 SettingsPlaces currentSettingsPlaces(const QString &executableDir);
 
 // Copies `defaults` to `root`/modules when that does not exist yet, through a temporary folder renamed at
-// the end, so an interrupted first start leaves no half-filled modules/. An existing modules/ is never
+// the end, so an interrupted first start leaves no half-filled modules/. Only the folders the program keeps
+// files in are copied (a build's modules/ holds the build's own files too). An existing modules/ is never
 // touched. False when the copy failed.
 bool seedSettings(const QString &defaults, const QString &root);
 

@@ -72,19 +72,31 @@ QString noTrayText()
 {
     return QStringLiteral(
         "This desktop shows no system tray, so the program has no tray icon, no notifications and no "
-        "\"Quit\" entry, and its window stays hidden while no mouse is connected. On GNOME, switch on the "
-        "AppIndicator extension (package gnome-shell-extension-appindicator). Starting the program again "
-        "brings its window back once the mouse is connected; \"Quit\" below ends it.");
+        "\"Quit\" entry there, and closing its window ends it. On GNOME, switch on the AppIndicator extension "
+        "(package gnome-shell-extension-appindicator). Starting the program again brings its window back; "
+        "\"Quit\" below ends it.");
+}
+
+QString waitingText(bool trayAvailable)
+{
+    return QStringLiteral("No ORVANTE ZEPHRA Z714 mouse is connected. Plug it in: the settings open as soon as "
+                          "it is found.")
+           + (trayAvailable ? QStringLiteral(" Until then the program waits in the system tray; \"Quit\" "
+                                             "below ends it.")
+                            : QString());
 }
 
 }  // namespace
 
-SetupMessage setupMessage(SetupState state, const QString &detail, bool trayAvailable)
+SetupMessage setupMessage(SetupState state, const QString &detail, bool trayAvailable, bool waiting)
 {
     SetupMessage message;
     switch (state) {
     case SetupState::NoDevice:
     case SetupState::Ready:
+        if (waiting)
+            return {QStringLiteral("Waiting for the mouse"),
+                    waitingText(trayAvailable) + (trayAvailable ? QString() : QStringLiteral("\n\n") + noTrayText())};
         if (trayAvailable)
             return {};
         return {QStringLiteral("No system tray"), noTrayText()};

@@ -50,8 +50,10 @@ struct SetupMessage
 // What the user is told: the cause and the fix for a device that cannot be used (`detail` is the system's
 // error text, shown last). Without a system tray the message is shown in a window and also says what the
 // missing tray means; a missing device or a ready one is then worth a message of its own, since the window
-// is hidden and nothing else shows that the program runs. Empty when there is nothing to say.
-SetupMessage setupMessage(SetupState state, const QString &detail, bool trayAvailable);
+// is hidden and nothing else shows that the program runs. `waiting` (a start by hand that has not found
+// the mouse yet) makes a missing or ready device the message "Waiting for the mouse", tray or not. Empty
+// when there is nothing to say.
+SetupMessage setupMessage(SetupState state, const QString &detail, bool trayAvailable, bool waiting = false);
 
 // Every listed device's command interface, enumerated and opened once (and closed again): the attempts
 // decideSetupState judges. Entries without ids are skipped.

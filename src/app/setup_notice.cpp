@@ -18,10 +18,29 @@ SetupNotice::SetupNotice(Widget &window)
     , host(window)
 {
     probe = [this] { return probeListedDevices(host.hid.deviceList); };
-    connect(&window, &Widget::discoveryFinished, this, [this](int accepted) {
-        if (accepted < 0)
-            check();
-    });
+    connect(&window, &Widget::discoveryFinished, this, &SetupNotice::passFinished);
+    connect(&window, &Widget::waitingWindowRequested, this, &SetupNotice::showWaitingWindow);
+}
+
+void SetupNotice::passFinished(int accepted)
+{
+    if (accepted < 0) {
+        check();
+        return;
+    }
+    // The user was told why the mouse was missing, or that the program waits for it: now it is there, the
+    // settings take the window's place.
+    const bool userWaits = waiting || (box && box->isVisible());
+    waiting = false;
+    if (box)
+        box->close();
+    if (userWaits)
+        host.restoreRequest();
+}
+
+void SetupNotice::showWaitingWindow()
+{
+    showInWindow(setupMessage(lastState, lastDetail, trayAvailable && trayAvailable(), true));
 }
 
 SetupNotice::~SetupNotice()
@@ -33,21 +52,27 @@ void SetupNotice::check()
 {
     const QList<OpenAttempt> attempts = probe ? probe() : QList<OpenAttempt>();
     const SetupState state = decideSetupState(attempts);
-    // With no tray the two quiet states say the same thing (the window is hidden, the program runs): once.
-    const SetupState key = state == SetupState::Ready ? SetupState::NoDevice : state;
-    if (told.contains(int(key)))
-        return;
     QString detail;
     for (const OpenAttempt &attempt : attempts)
         if (detail.isEmpty() && attempt.outcome != OpenOutcome::Opened)
             detail = attempt.error;
+    lastState = state;
+    lastDetail = detail;
+    // Once the settings were shown, the main window itself tells that the mouse is gone.
+    const bool quiet = state == SetupState::NoDevice || state == SetupState::Ready;
+    if (quiet && host.interfaceStarted())
+        return;
+    // With no tray the two quiet states say the same thing (the window is hidden, the program runs): once.
+    const SetupState key = quiet ? SetupState::NoDevice : state;
+    if (told.contains(int(key)))
+        return;
     const bool tray = trayAvailable && trayAvailable();
-    const SetupMessage message = setupMessage(state, detail, tray);
+    const SetupMessage message = setupMessage(state, detail, tray, waiting);
     if (message.isEmpty())
         return;
     told.insert(int(key));
     qDebug().noquote() << "Setup check:" << message.title << "-" << message.text;
-    if (tray && host.trayIcon)
+    if (tray && host.trayIcon && !waiting)
         host.trayIcon->showMessage(message.title, message.text, QSystemTrayIcon::Warning, kTrayMessageMs);
     else
         showInWindow(message);
@@ -67,6 +92,9 @@ void SetupNotice::showInWindow(const SetupMessage &message)
         connect(quit, &QPushButton::clicked, &host, &Widget::exitSYS);
     }
     const QString title = host.windowTitle().isEmpty() ? message.title : host.windowTitle() + QStringLiteral(": ") + message.title;
+    // A cause to fix is a warning; waiting for the mouse (or for a tray) is news.
+    const bool quiet = lastState == SetupState::NoDevice || lastState == SetupState::Ready;
+    box->setIcon(quiet ? QMessageBox::Information : QMessageBox::Warning);
     box->setWindowTitle(title);
     box->setText(message.title);
     box->setInformativeText(message.text);

@@ -4,9 +4,12 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
+#include <cerrno>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -18,26 +21,66 @@ QString instanceKey(const QString &key)
     return QStringLiteral("zephra-config-%1-%2").arg(QString::number(getuid()), QString::fromLatin1(hash));
 }
 
-QString lockFolder()
+#ifndef Q_OS_WIN
+// Whether `path` is a real folder (not a link) of this user that no one else may enter.
+bool isPrivateFolder(const QByteArray &path)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    struct stat info {};
+    return lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid()
+           && (info.st_mode & 077) == 0;
 }
+#endif
 
 }  // namespace
 
+QString instanceFolder()
+{
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    // A fixed path for each user: every start meets the same lock and socket, whatever its environment
+    // (XDG_RUNTIME_DIR and TMPDIR differ between a desktop session, su and ssh). /tmp is shared, so the folder
+    // is made private, and one that someone else made or opened up is not used.
+    const QByteArray folder = QByteArray("/tmp/zephra-config-") + QByteArray::number(getuid());
+    if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    if (!isPrivateFolder(folder))
+        return QString();
+    return QString::fromLocal8Bit(folder);
+#endif
+}
+
 SingleInstance::SingleInstance(const QString &key, QObject *parent)
     : QObject(parent)
-    , name(instanceKey(key))
-    , lock(std::make_unique<QLockFile>(lockFolder() + QLatin1Char('/') + name + QStringLiteral(".lock")))
 {
+    const QString folder = instanceFolder();
+    const QString base = instanceKey(key);
+    if (folder.isEmpty()) {
+        // Without a private folder there is no safe place for the lock: this start runs alone.
+        qDebug() << "single instance: no private folder for the instance lock; running without it";
+        primary = true;
+        return;
+    }
+    name = folder + QLatin1Char('/') + base + QStringLiteral(".socket");
+    lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + base + QStringLiteral(".lock"));
     lock->setStaleLockTime(0);   // a lock left by a crashed instance is taken over (its process is gone)
     primary = lock->tryLock(0);
     if (!primary)
         return;
-    QLocalServer::removeServer(name);
+    // Holding the lock, this is the only instance; a socket left behind is a crashed one's. One that still
+    // answers belongs to a live instance all the same (one that took no lock): it is never removed, and
+    // this start defers to it.
+    if (QFileInfo::exists(name)) {
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(1000)) {
+            probe.abort();
+            lock->unlock();
+            primary = false;
+            return;
+        }
+        QLocalServer::removeServer(name);
+    }
     server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server.listen(name))
         qDebug() << "single instance: cannot listen on" << name << server.errorString();

@@ -1,7 +1,7 @@
 #pragma once
 // One running instance per user and executable. The first instance holds a lock file and listens on a
-// local socket; a later one finds the lock taken, sends its message to the first through the socket and
-// quits.
+// local socket, both in one private folder per user (instanceFolder); a later one finds the lock taken,
+// sends its message to the first through the socket and quits. A live instance's socket is never removed.
 //
 // A lock file decides, not the socket: on Linux a second listen() on the same name silently takes the
 // socket over, so it cannot tell who was first.
@@ -25,6 +25,7 @@ public:
     // Sends `message` to the running instance; false when it could not be reached within `timeoutMs`.
     bool sendMessage(const QString &message, int timeoutMs);
 
+    // The socket's full path (empty when running without a lock).
     QString serverName() const { return name; }
 
 signals:
@@ -38,3 +39,7 @@ private:
     QLocalServer server;
     bool primary = false;
 };
+
+// The folder of the instance locks and sockets: the same for every start of this user, whatever its
+// environment; empty when it cannot be made private.
+QString instanceFolder();

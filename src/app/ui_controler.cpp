@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QSurfaceFormat>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 const QUrl kInterfaceSource(QStringLiteral("qrc:/modules/qml/main.qml"));
@@ -47,7 +48,8 @@ void Ui_Controler::setup(QWidget *host, Hid_Thread *hid)
     view->setObjectName(QStringLiteral("ui_View"));
     // The session's limits (global input capture) for the interface's hints; there before it loads, so
     // its bindings never see it missing.
-    view->rootContext()->setContextProperty(QStringLiteral("sessionStatus"), new SessionStatus(this));
+    session = new SessionStatus(this);
+    view->rootContext()->setContextProperty(QStringLiteral("sessionStatus"), session);
     view->setSource(kInterfaceSource);
     if (!view->errors().isEmpty())
         qDebug() << "interface not loaded:" << view->errors();
@@ -69,8 +71,17 @@ void Ui_Controler::onMinimize()
 
 void Ui_Controler::onClose()
 {
-    if (hostWindow)
-        hostWindow->setVisible(false);
+    if (!hostWindow)
+        return;
+    if (session && !session->trayAvailable()) {
+        if (!toldCloseQuits) {
+            toldCloseQuits = true;
+            qDebug() << "No system tray: closing the window ends the program";
+        }
+        quit();
+        return;
+    }
+    hostWindow->setVisible(false);
 }
 
 void Ui_Controler::onXChanged(int x)
@@ -83,6 +94,18 @@ void Ui_Controler::onYChanged(int y)
 {
     if (hostWindow)
         hostWindow->move(hostWindow->x(), hostWindow->y() + y);
+}
+
+bool Ui_Controler::startSystemMove()
+{
+    QWindow *window = hostWindow ? hostWindow->windowHandle() : nullptr;
+    return window && window->startSystemMove();
+}
+
+void Ui_Controler::quit()
+{
+    if (quitProgram)
+        quitProgram();
 }
 
 void Ui_Controler::setBusy(int busyTime)

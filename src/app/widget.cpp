@@ -5,12 +5,15 @@
 #include "discovery.h"
 #include "dpi_switch_texts.h"
 #include "my_quick_view.h"
+#include "notice_boxes.h"
+#include "session_status.h"
 #include "ui_controler.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QMessageBox>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -47,10 +50,10 @@ Widget::Widget(QWidget *parent)
     // 2048 ms as asked: a coarse timer may fire up to 5 % early, before a device has settled.
     deviceCheckTimer.setTimerType(Qt::PreciseTimer);
     connect(&deviceCheckTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    windowController->quitProgram = [this] { exitSYS(); };
 
-    warningBox = [](const QString &caption, const QString &text) {
-        QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
-    };
+    // One box at a time, never modal: another program's messages cannot stop the interface.
+    warningBox = [this](const QString &caption, const QString &text) { NoticeBoxes::of(*this).warn(caption, text); };
     setUpTray();
 }
 
@@ -91,7 +94,11 @@ void Widget::checkDevice()
     } else {
         qDebug() << "Device DisConnect";
         deviceConnected = false;
-        setVisible(false);
+        setMouseConnected(false);
+        // Before the interface has started the window is empty. Afterwards it stays as it is: shown, it
+        // tells that the mouse is gone until a pass finds it again.
+        if (!started)
+            setVisible(false);
     }
     emit discoveryFinished(accepted);
 }
@@ -105,6 +112,8 @@ void Widget::acceptDevice()
     showMessage(QStringLiteral("Info"), QStringLiteral("Detect Device"), kTrayMessageMs);
     hid.startListening(uint(hid.currentDeviceIndex));
     if (v->icType == QLatin1String("560")) {
+        // Blocks read from an earlier mouse are not this one's.
+        std::fill(std::begin(v->profileBlockWhole), std::end(v->profileBlockWhole), false);
         v->mouseReadProfile(0);
         v->mouseReadProfile(1);
         if (v->isGun) {
@@ -114,7 +123,15 @@ void Widget::acceptDevice()
         }
     }
     v->setEnabled(true);
+    started = true;
+    setMouseConnected(true);
     runUiSequence();
+}
+
+void Widget::setMouseConnected(bool connected)
+{
+    if (SessionStatus *session = windowController->session)
+        session->setMouseConnected(connected);
 }
 
 void Widget::runUiSequence()
@@ -137,8 +154,10 @@ void Widget::deviceChanged()
 
 void Widget::restoreRequest()
 {
-    if (!deviceConnected)
+    if (!deviceConnected && !started) {
+        emit waitingWindowRequested();
         return;
+    }
 #ifdef Q_OS_WIN
     PostMessageW(reinterpret_cast<HWND>(winId()), WM_SYSCOMMAND, SC_RESTORE, 0);
 #else
@@ -217,7 +236,10 @@ void Widget::showMessage(const QString &title, const QString &text, int millisec
 
 void Widget::setViewEnabled(bool enabled)
 {
-    view()->setEnabled(enabled);
+    // The listener's "device gone": the interface shows its disconnected state over the settings. The
+    // view itself stays enabled, so the window's own controls (drag, minimise, close, the menu) keep
+    // working.
+    setMouseConnected(enabled);
 }
 
 QString Widget::dpiSwitchText(int stage) const

@@ -38,15 +38,19 @@ public:
     // A device was plugged in or removed somewhere: a pass runs 2048 ms after the last such notice, unless
     // the listener is running (then the device in use is still there).
     void deviceChanged();
-    // Brings the window back, but only while a device is connected.
+    // Brings the window back once the interface has started (it then shows the settings, or the
+    // disconnected state while the mouse is gone). Before any mouse was found the window is empty: the
+    // request asks for the waiting window instead (waitingWindowRequested).
     void restoreRequest();
+    // Whether a mouse was accepted in this run (the interface is then loaded).
+    bool interfaceStarted() const { return started; }
 
     // The interface's start: queued initUI, then run after it.
     void runUiSequence();
 
     // Shows the warning box of a copy-data message when it carries one.
     void showCopyDataWarning(const CopyData &message);
-    // How warning boxes are shown; tests replace it (production: a modal QMessageBox::warning).
+    // How warning boxes are shown; tests replace it (production: the window's NoticeBoxes).
     std::function<void(const QString &caption, const QString &text)> warningBox;
 
     // The input capture's callbacks, with the Widget as context.
@@ -71,6 +75,8 @@ signals:
     void discoveryFinished(int acceptedIndex);
     // Every tray notification, as it is shown.
     void trayMessageShown(const QString &title, const QString &text, int milliseconds);
+    // A restore request before any mouse was found.
+    void waitingWindowRequested();
 
 protected:
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
@@ -79,4 +85,7 @@ protected:
 private:
     void setUpTray();
     void acceptDevice();
+    void setMouseConnected(bool connected);
+
+    bool started = false;
 };

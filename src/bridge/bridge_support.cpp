@@ -4,6 +4,7 @@
 #include "hid_thread.h"
 #include "profile_store.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 namespace bridge {
@@ -34,10 +35,42 @@ keymatrix::Matrix defaultKeyMatrix(const DeviceSide &side)
     return matrix;
 }
 
+bool readBlock(const DeviceSide &side, Hid_Thread &hid, int n)
+{
+    side.profileBlockWhole[n] = hid.readProfileBlock(side.profileBlocks[n], uchar(n));
+    if (!side.profileBlockWhole[n])
+        qDebug() << "profile block" << n << "was not read whole";
+    return side.profileBlockWhole[n];
+}
+
+bool haveDeviceBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks, const char *slot)
+{
+    for (int n : blocks) {
+        for (int tries = 0; !side.profileBlockWhole[n] && tries < kBlockReadTries; ++tries)
+            readBlock(side, hid, n);
+        if (side.profileBlockWhole[n])
+            continue;
+        qDebug() << slot << "refused: profile block" << n << "could not be read from the mouse";
+        if (side.tellUser)
+            side.tellUser(QCoreApplication::translate(
+                              "QObject",
+                              "The settings stored in the mouse (profile %1) could not be read, so this change was not "
+                              "sent: the mouse keeps its own settings. Unplug the mouse, plug it in again and try once more.")
+                              .arg(n));
+        return false;
+    }
+    return true;
+}
+
 void sendBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks)
 {
-    for (int n : blocks)
+    for (int n : blocks) {
+        if (!side.profileBlockWhole[n]) {
+            qDebug() << "profile block" << n << "not sent: it does not hold the mouse's own bytes";
+            continue;
+        }
         hid.hid560_0CH_setProfile(side.profileBlocks[n], uchar(n));
+    }
 }
 
 }  // namespace bridge

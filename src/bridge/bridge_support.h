@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class Hid_Thread;
@@ -27,7 +28,10 @@ struct DeviceSide
     bool isGun;
     bool is55328;
     ProfileBlocks &profileBlocks;  // the 560 family's blocks, as last read from the device or changed since
+    bool (&profileBlockWhole)[block::kCount];  // whether each block holds the device's own bytes, read whole
     SettingsObjects settings;      // the profiles, where button assignments are kept
+    // Tells the user why a change was not made (a warning box of the view's window).
+    std::function<void(const QString &text)> tellUser;
 };
 
 CommandFamily family(const DeviceSide &side);
@@ -39,7 +43,21 @@ Hid_Thread *device(const DeviceSide &side, const char *slot);
 // four numbers already in device form. Missing numbers count as 0 (with a debug message).
 keymatrix::Matrix defaultKeyMatrix(const DeviceSide &side);
 
+// Reads profile block `n` of a 560-family device and records whether it arrived whole.
+bool readBlock(const DeviceSide &side, Hid_Thread &hid, int n);
+
+// How often a block that was not read whole is read again before a change that needs it is refused.
+inline constexpr int kBlockReadTries = 3;
+
+// Makes sure each of `blocks` holds the device's own bytes before `slot` changes and sends them: a block
+// that was not read whole (a failed or short piece of the download at connect) is read again, up to
+// kBlockReadTries times. False when one still cannot be read; the slot must then change and send nothing
+// (the device keeps what it has), and the user is told so (DeviceSide::tellUser).
+bool haveDeviceBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks, const char *slot);
+
 // Sends profile blocks to a 560-family device, each as the profile of its own number, in the order given.
+// A block that does not hold the device's own bytes is never sent (the slots make sure of them first with
+// haveDeviceBlocks): its zeros would replace the device's settings.
 void sendBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks);
 
 }  // namespace bridge

@@ -16,6 +16,12 @@
 namespace {
 
 // Block 1, then blocks 2 to 4 when the device has gun keys (they go with the gun matrices).
+bool haveStageBlocks(const bridge::DeviceSide &side, Hid_Thread &hid, const char *slot)
+{
+    return side.isGun ? bridge::haveDeviceBlocks(side, hid, {1, 2, 3, 4}, slot)
+                      : bridge::haveDeviceBlocks(side, hid, {1}, slot);
+}
+
 void sendStageBlocks(const bridge::DeviceSide &side, Hid_Thread &hid)
 {
     bridge::sendBlocks(side, hid, {1});
@@ -61,6 +67,8 @@ void mouseSetDpi(const DeviceSide &side, int dpiCount, const QString &sensorType
         hid->hid553_11H_SetDPISet(uchar(dpiCount), table.data());
         return;
     }
+    if (!haveStageBlocks(side, *hid, "mouseSetDpi"))
+        return;
     for (int n = 1; n <= 4; ++n)
         dpi::writeToBlock(side.profileBlocks[n], stages, dpiCount, dpi::hasHighBits(sensorType));
     sendStageBlocks(side, *hid);
@@ -130,6 +138,8 @@ void mouseSetRGBEffect(const DeviceSide &side, uchar effect, uchar option1, ucha
             hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, e.second);
             return;
         }
+        if (!haveStageBlocks(side, *hid, "mouseSetRGBEffect"))
+            return;
         for (int n = 1; n <= 4; ++n)
             writeEffect(side.profileBlocks[n], e);
         sendStageBlocks(side, *hid);
@@ -142,6 +152,8 @@ void mouseSetRGBEffect(const DeviceSide &side, uchar effect, uchar option1, ucha
         hid->hid553_0DH_SetRGBLedEffect(e.mode, e.first, side.is55328 ? e.second : uchar(2));
         return;
     }
+    if (!haveStageBlocks(side, *hid, "mouseSetRGBEffect"))
+        return;
     // The 560 blocks carry the fixed 2 as well, and a mouse without gun keys 3 in block 1: the values
     // these devices take, not a slip for the table's third value.
     for (int n = 1; n <= 4; ++n)
@@ -166,6 +178,8 @@ void mouseSetRGBColor(const DeviceSide &side, uchar type, const QVariantList &sr
     lighting::Colours colours = lighting::colourBuffer(bridge::lowBytes(src24, size_t(src24.size())));
 
     if (family(side) == CommandFamily::F560) {
+        if (!haveDeviceBlocks(side, *hid, {side.isColorful ? 0 : 1}, "mouseSetRGBColor"))
+            return;
         if (side.isColorful) {
             std::copy(colours.begin(), colours.end(), side.profileBlocks[0] + block::FullColours);
             sendBlocks(side, *hid, {0});
@@ -192,7 +206,8 @@ void mouseSetProfile(const DeviceSide &side, uint profileNo)
 {
     if (!validBlock(profileNo, "mouseSetProfile"))
         return;
-    if (Hid_Thread *hid = device(side, "mouseSetProfile"))
+    Hid_Thread *hid = device(side, "mouseSetProfile");
+    if (hid && haveDeviceBlocks(side, *hid, {int(profileNo)}, "mouseSetProfile"))
         sendBlocks(side, *hid, {int(profileNo)});
 }
 
@@ -201,7 +216,7 @@ void mouseReadProfile(const DeviceSide &side, uint profileNo)
     if (!validBlock(profileNo, "mouseReadProfile"))
         return;
     if (Hid_Thread *hid = device(side, "mouseReadProfile"))
-        hid->hid560_8CH_readProfile(side.profileBlocks[profileNo], uchar(profileNo));
+        readBlock(side, *hid, int(profileNo));
 }
 
 QVariant mouseReadCurrentProfile(const DeviceSide &side)

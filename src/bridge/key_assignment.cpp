@@ -72,6 +72,9 @@ void mouseSetKeyMatrix(const DeviceSide &side, const QVariantList &src64, bool i
         keymatrix::gunMatrices(primary, defaultKeyMatrix(side), {periods[0], periods[1], periods[2]}, family);
 
     if (family == CommandFamily::F560) {
+        // Nothing of the change is sent when block 0, which takes the gun mode, cannot be read.
+        if (!haveDeviceBlocks(side, *hid, {0}, "mouseSetKeyMatrix"))
+            return;
         if (upload.gunMode)
             side.profileBlocks[0][block::GunMode] = *upload.gunMode;
         sendBlocks(side, *hid, {0});

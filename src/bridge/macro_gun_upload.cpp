@@ -54,6 +54,8 @@ void mouseSendGundata(const DeviceSide &side, int gunNumber, const QVariantList 
     if (family(side) == CommandFamily::F560) {
         // The gun's data lives in the profile block of its key matrix.
         const int n = gunNumber + 1;
+        if (!haveDeviceBlocks(side, *hid, {n}, "mouseSendGundata"))
+            return;
         gun::writeToBlock(side.profileBlocks[n], gunValues);
         sendBlocks(side, *hid, {n});
         return;

@@ -32,7 +32,7 @@ bool InputCapture::installHooks()
     if (!unavailableReported) {
         unavailableReported = true;
         qDebug().noquote() << "Input capture unavailable:" << reason
-                           << "- macro recording and key entry will receive no keys or clicks";
+                           << "- macro recording and key entry will receive no keys or clicks of other windows";
     }
     return false;
 }
@@ -41,6 +41,20 @@ void InputCapture::removeHooks()
 {
     if (source)
         source->remove();
+    if (windowSource)
+        windowSource->remove();
+}
+
+bool InputCapture::watchWindowInput(WindowSourceFactory createSource, QObject *window)
+{
+    if (captureAvailable() || !createSource)
+        return false;
+    windowSource = createSource(*this, window);
+    QString reason;
+    if (!windowSource || !windowSource->install(reason))
+        return false;
+    qDebug().noquote() << "Input capture: keys and clicks of the program's own window only";
+    return true;
 }
 
 void InputCapture::setKeyboardCallback(KeyboardCallback callback, void *context)

@@ -55,8 +55,15 @@ public:
     void setCopyDataHandler(CopyDataCallback callback, void *context);
 
     // False when no global input is being watched (for example under Wayland): recording and key entry
-    // then receive nothing, and the interface can tell the user why.
+    // then receive only what watchWindowInput provides, and the interface can tell the user why.
     Q_INVOKABLE bool captureAvailable() const;
+
+    // Where global input is unavailable, the key and button events that reach `window` (the program's own
+    // window) go through the same procedures instead, so recording and key entry work while it has focus.
+    // Nothing changes while global input is watched. True when the window's input is watched. The source
+    // comes from the platform (system_input_source.h).
+    using WindowSourceFactory = std::unique_ptr<capture::InputSource> (*)(InputCapture &capture, QObject *window);
+    bool watchWindowInput(WindowSourceFactory createSource, QObject *window);
 
     // Entry points of the platform sources, one call per native event.
     void keyboardEvent(const capture::KeyHookData &hook);
@@ -79,5 +86,6 @@ private:
     void *copyDataContext = nullptr;
 
     std::unique_ptr<capture::InputSource> source;
+    std::unique_ptr<capture::InputSource> windowSource;
     bool unavailableReported = false;
 };

@@ -7,6 +7,7 @@
 #include <QString>
 
 class InputCapture;
+class QObject;
 
 namespace capture {
 

@@ -65,16 +65,22 @@ void Hid_Thread::hid560_84H_GetCurrentDPI(uchar &byte1, uchar &byte2)
 
 void Hid_Thread::hid560_8CH_readProfile(uchar *src128, uchar profileNo)
 {
+    readProfileBlock(src128, profileNo);
+}
+
+bool Hid_Thread::readProfileBlock(uchar *src128, uchar profileNo)
+{
     if (!src128) {
         qDebug("no buffer for command 8c");
-        return;
+        return false;
     }
     if (!claim(ReadProfile.busyMessage))
-        return;
+        return false;
     fillOutReport(ReadProfile.code, {profileNo});
     std::fill(std::begin(inReport), std::end(inReport), 0);
     // Pieces that do not arrive leave the caller's own bytes in place.
     std::copy_n(src128, kBlockPayload, payloadBuffer);
-    readReport(kBlockPayload);
+    const bool whole = readReport(kBlockPayload);
     std::copy_n(payloadBuffer, kBlockPayload, src128);
+    return whole;
 }

@@ -70,6 +70,10 @@ public:
     bool writeReport(int payloadLength, bool settle);
     bool readReport(int payloadLength);
 
+    // The 8CH download of profile block `profileNo` into `src128`; true only when every piece of it
+    // arrived whole (only then does `src128` hold nothing but the device's bytes).
+    bool readProfileBlock(uchar *src128, uchar profileNo);
+
     // Listener.
     void startListening(uint index);
     void stopListening();

@@ -175,7 +175,8 @@ bool Hid_Thread::writeReport(int payloadLength, bool settle)
     const int piece = qMin(payloadLength, reportLength);
     std::vector<uchar> report(static_cast<size_t>(reportLength) + 1, 0);
     for (int offset = 0; offset < payloadLength; offset += piece) {
-        report[0] = 0;
+        // Zeros after the payload in the last report, never the previous report's bytes.
+        std::fill(report.begin(), report.end(), 0);
         std::copy_n(payloadBuffer + offset, qMin(piece, payloadLength - offset), report.begin() + 1);
         handle = openCommandInterface(index);
         logReport("output", report.data(), int(report.size()));
@@ -223,10 +224,16 @@ bool Hid_Thread::readReport(int payloadLength)
         handle = openCommandInterface(index);
         // Bounded: a device that stops sending fails the transfer instead of hanging the program.
         const int got = handle ? hid_read_timeout(handle, report.data(), report.size(), kBulkReadTimeoutMs) : -1;
-        if (got <= 0)
+        const int wanted = qMin(piece, payloadLength - offset);
+        if (got > 0)
+            logReport("input", report.data(), got);
+        // A piece that did not arrive whole fails the transfer: what it lacks is not the device's.
+        if (got < wanted) {
+            if (got > 0)
+                qCDebug(lcWire) << "short input report:" << got << "of" << wanted << "bytes";
             return releaseTransport(false);
-        logReport("input", report.data(), got);
-        std::copy_n(report.begin(), qMin(piece, payloadLength - offset), payloadBuffer + offset);
+        }
+        std::copy_n(report.begin(), wanted, payloadBuffer + offset);
     }
     return releaseTransport(true);
 }

@@ -1,6 +1,9 @@
 #include "device_list.h"
 
+#include <QDebug>
 #include <QSettings>
+
+#include <atomic>
 
 quint16 parseHex16(const QString &text)
 {
@@ -40,7 +43,12 @@ int readInt(const QSettings &settings, const QString &key, int fallback)
 DeviceList readDeviceList(const QString &path, QSettings::Format format)
 {
     const QSettings settings(path, format);
-    const int count = qMin(readInt(settings, QStringLiteral("common/deviceCount"), 0), kMaxDeviceEntries);
+    const int listed = readInt(settings, QStringLiteral("common/deviceCount"), 0);
+    const int count = qMin(listed, kMaxDeviceEntries);
+    // Every discovery pass reads the list: told once per run.
+    static std::atomic<bool> capTold{false};
+    if (listed > kMaxDeviceEntries && !capTold.exchange(true))
+        qDebug() << path << "lists" << listed << "devices; only the first" << kMaxDeviceEntries << "are read";
 
     DeviceList list;
     for (int i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 #include "gun_store.h"
 
 #include "profile_store.h"
+#include "safe_names.h"
 #include "settings_format.h"
 #include "store_paths.h"
 #include "stored_values.h"
@@ -16,13 +17,11 @@ namespace {
 const QString kRecordGroup = QStringLiteral("gunData/");
 constexpr int kDefaultXYSensitive = 4;
 
-// A record's key. An empty key would address the whole group (removing it would remove every record).
+// A record's key: a safe name (checkedGunName). An empty key would address the whole group (removing it
+// would remove every record), a '/' would make a group of its own.
 QString recordKey(const QVariant &name, const char *operation)
 {
-    const QString text = name.toString();
-    if (text.isEmpty())
-        qDebug() << operation << "refused: a gun record needs a name";
-    return text;
+    return checkedGunName(name, operation);
 }
 
 }  // namespace

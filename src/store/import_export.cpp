@@ -4,6 +4,8 @@
 #include "import_export.h"
 
 #include "file_dialogs.h"
+#include "name_list_rules.h"
+#include "name_lists.h"
 #include "profile_store.h"
 #include "safe_names.h"
 #include "settings_files.h"
@@ -33,9 +35,10 @@ namespace store {
 void saveMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName)
 {
     const QString macro = checkedMacroName(macroFileName, "saveMacroFile");
-    if (macro.isEmpty())
+    if (macro.isEmpty() || !staysInItsFolder(macroFilePath(macro), "saveMacroFile"))
         return;
-    const QString chosen = dialogs.saveFileName(parent, tr("Save File"), tr(kMacroFilter));
+    const QString chosen = dialogs.saveFileName(parent, tr("Save File"), tr(kMacroFilter),
+                                                exportFileName(macro, QStringLiteral(".mc"), QStringLiteral("macro")));
     if (chosen.isEmpty())
         return;
     // The chosen file is replaced only by a complete copy: a missing macro leaves it as it was.
@@ -51,6 +54,8 @@ bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroF
     if (chosen.isEmpty())
         return false;
     const QString target = macroFilePath(macro);
+    if (!staysInItsFolder(target, "loadMacroFile"))
+        return false;
     if (QFile::exists(target)) {
         qDebug() << "loadMacroFile: a macro named" << macro << "exists; it is kept";
         return true;
@@ -64,9 +69,14 @@ bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroF
 void saveProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile)
 {
     QSettings *settings = profileAt(s, profile, "saveProfile");
-    if (!settings)
+    if (!settings || !staysInItsFolder(profileFilePath(profile), "saveProfile"))
         return;
-    const QString chosen = dialogs.saveFileName(parent, tr("Save File"), tr(kProfileFilter));
+    QStringList names;
+    for (const QVariant &entry : getNameList(2))
+        names << entry.toString();
+    const QString chosen = dialogs.saveFileName(
+        parent, tr("Save File"), tr(kProfileFilter),
+        exportFileName(profileNameIn(names, profile), QStringLiteral(".pf"), QStringLiteral("profile%1").arg(profile + 1)));
     if (chosen.isEmpty())
         return;
     // The export holds what the profile holds now, its unwritten changes included.

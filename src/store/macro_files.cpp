@@ -31,7 +31,7 @@ namespace store {
 QVariant createMacroIni(const QVariant &name, const QVariant &macroIndex)
 {
     const QString macro = checkedMacroName(name, "createMacroIni");
-    if (macro.isEmpty())
+    if (macro.isEmpty() || !staysInItsFolder(macroFilePath(macro), "createMacroIni"))
         return false;
     QDir().mkpath(kMacroFolder);
     QSettings file(macroFilePath(macro), settingsFormat());
@@ -48,7 +48,8 @@ QVariant createMacroIni(const QVariant &name, const QVariant &macroIndex)
 QVariant saveMacroIni(const QVariant &name, const QStringList &macros, const QVariant &repeat)
 {
     const QString macro = checkedMacroName(name, "saveMacroIni");
-    if (macro.isEmpty() || !QFile::exists(macroFilePath(macro)))
+    if (macro.isEmpty() || !QFile::exists(macroFilePath(macro))
+        || !staysInItsFolder(macroFilePath(macro), "saveMacroIni"))
         return false;
     QSettings file(macroFilePath(macro), settingsFormat());
     file.remove(QStringLiteral("macro"));

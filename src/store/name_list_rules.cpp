@@ -21,3 +21,14 @@ QStringList withSentinel(QStringList names)
         names.append(kNameListSentinel);
     return names;
 }
+
+QString profileNameIn(const QStringList &entries, int profile)
+{
+    if (profile < 0 || profile > 9)
+        return {};
+    const QString digit = QString::number(profile);
+    for (const QString &entry : entries)
+        if (entry != kNameListSentinel && entry.size() > 1 && entry.endsWith(digit))
+            return entry.chopped(1);
+    return {};
+}

@@ -16,3 +16,8 @@ QString nameListKey(const QVariant &type);
 
 // The list as stored: a one-element list gets the sentinel appended, other lists are unchanged.
 QStringList withSentinel(QStringList names);
+
+// The name of profile number `profile` in the stored profile list, whose entries are a name followed by
+// the profile's digit ("Standard0", "profile_11"); the first entry with that digit counts. Empty when the
+// list does not hold the profile.
+QString profileNameIn(const QStringList &entries, int profile);

@@ -3,6 +3,7 @@
 
 #include "profile_store.h"
 
+#include "safe_names.h"
 #include "settings_files.h"
 #include "settings_format.h"
 #include "store_paths.h"
@@ -19,6 +20,12 @@ namespace {
 QSettings *replaceSettingsFile(QSettings *settings, const QString &source, QObject *parent)
 {
     const QString target = settings->fileName();
+    // The store's own files (a reset's default, a copied profile) lie beside the target; a file the user
+    // chose to import is read wherever it is.
+    const bool ownSource = QFileInfo(source).absolutePath() == QFileInfo(target).absolutePath();
+    const char *const operation = "replacing a settings file";
+    if (!staysInItsFolder(target, operation) || (ownSource && !staysInItsFolder(source, operation)))
+        return nullptr;
     // Whatever the old object still holds goes into the old file now, never into the copy.
     settings->sync();
     if (!copyFileOver(source, target)) {
@@ -35,7 +42,7 @@ namespace store {
 
 void openSettings(const SettingsObjects &s)
 {
-    removeAbandonedLockFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
+    removeAbandonedFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
     s.global = new QSettings(kGlobalSettingsPath, settingsFormat(), s.parent);
     s.defaultProfile = new QSettings(kDefaultProfilePath, settingsFormat(), s.parent);
     for (int profile = 0; profile < kProfileFileCount; ++profile)

@@ -1,7 +1,23 @@
 #include "safe_names.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QVariant>
+
+namespace {
+
+QString checkedName(const QVariant &name, QStringView extension, const char *operation, const char *what)
+{
+    const QString text = name.toString();
+    if (!isSafeFileName(text, extension)) {
+        qDebug() << operation << "refused: not a" << what << "name:" << text;
+        return {};
+    }
+    return text;
+}
+
+}  // namespace
 
 bool isSafeFileName(const QString &baseName, QStringView extension)
 {
@@ -16,10 +32,35 @@ bool isSafeFileName(const QString &baseName, QStringView extension)
 
 QString checkedMacroName(const QVariant &name, const char *operation)
 {
-    const QString text = name.toString();
-    if (!isSafeFileName(text, u".bin")) {
-        qDebug() << operation << "refused: not a macro name:" << text;
+    return checkedName(name, u".bin", operation, "macro");
+}
+
+QString checkedGunName(const QVariant &name, const char *operation)
+{
+    return checkedName(name, {}, operation, "gun");
+}
+
+QString linkOutOfFolder(const QString &path)
+{
+    QFileInfo target(path);
+    if (!target.isSymLink())
         return {};
-    }
-    return text;
+    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
+    // As deep as the file library follows links when it saves through one.
+    for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    const QString targetFolder = QFileInfo(target.absolutePath()).canonicalFilePath();
+    if (target.isSymLink() || folder.isEmpty() || targetFolder != folder)
+        return target.absoluteFilePath();
+    return {};
+}
+
+bool staysInItsFolder(const QString &path, const char *operation)
+{
+    const QString outside = linkOutOfFolder(path);
+    if (outside.isEmpty())
+        return true;
+    qDebug().noquote() << operation << "refused:" << QDir::cleanPath(path) << "is a link to" << outside
+                       << "outside its folder";
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Names that become part of a file name (macro names, language codes) must name a file inside their own
-// folder and nothing else.
+// Names that become part of a file name (macro names, gun names, language codes) must name a file inside
+// their own folder and nothing else, and the store's files must not lead out of their folders through
+// symbolic links.
 
 #include <QString>
 #include <QStringView>
@@ -19,3 +20,17 @@ class QVariant;
 // debug message naming the refused `operation`. Every macro operation goes through it, so that no file
 // outside the macro folder is ever created, renamed or deleted.
 QString checkedMacroName(const QVariant &name, const char *operation);
+
+// The same rule for the name of a gun record: it is a key of gunData.bin, where a '/' would make a group
+// of its own (and the record would be lost after a restart), and it becomes a file name when exported.
+QString checkedGunName(const QVariant &name, const char *operation);
+
+// Where a symbolic link at `path` leads when that is outside the folder holding `path` (followed to its
+// end, as a write through it would be, also when its target does not exist yet; a loop of links counts as
+// leading outside); empty when
+// `path` is no link or stays in its folder. The store never reads or writes through such a link: another
+// program could make it point at any file of the user's.
+QString linkOutOfFolder(const QString &path);
+
+// False, with a debug message naming `operation` and where the link leads, when `path` is such a link.
+bool staysInItsFolder(const QString &path, const char *operation);

@@ -1,5 +1,6 @@
 #include "settings_files.h"
 
+#include "durable_file.h"
 #include "settings_format.h"
 
 #include <QDateTime>
@@ -7,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace {
@@ -22,15 +23,28 @@ void markFileChanged(const QString &path, const QDateTime &previous)
         qDebug() << "cannot set the time of" << path;
 }
 
+// "p1.bin.Ab3xYz": a store file's name, a dot and six random letters and digits, as the file library
+// names the temporary file of a save.
+bool isSaveTemporary(const QFileInfo &file)
+{
+    static const QRegularExpression name(QStringLiteral("^.+\\.bin\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression word(QStringLiteral("\\.([a-z]{6}|[A-Z]{6})$"));
+    if (!name.match(file.fileName()).hasMatch() || word.match(file.fileName()).hasMatch())
+        return false;
+    const QFileInfo target(file.path() + QLatin1Char('/') + file.completeBaseName());
+    return !target.exists() || file.lastModified() >= target.lastModified();
+}
+
 }  // namespace
 
-void removeAbandonedLockFiles(const QStringList &folders)
+void removeAbandonedFiles(const QStringList &folders)
 {
     for (const QString &folder : folders) {
         const QDir dir(folder);
-        for (const QFileInfo &lock : dir.entryInfoList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden)) {
-            if (lock.size() == 0 && QFile::remove(lock.filePath()))
-                qDebug() << "removed the empty lock file" << lock.filePath();
+        for (const QFileInfo &file : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+            const bool emptyLock = file.suffix() == QLatin1String("lock") && file.size() == 0;
+            if ((emptyLock || isSaveTemporary(file)) && QFile::remove(file.filePath()))
+                qDebug() << "removed what a killed save left:" << file.filePath();
         }
     }
 }
@@ -59,33 +73,11 @@ bool copyOver(QIODevice &in, qint64 size, const QString &target)
 {
     const QFileInfo before(target);
     const QDateTime previous = before.exists() ? before.lastModified() : QDateTime();
-
-    // Unbuffered, so that every failed write is seen here: a write buffer flushed only at commit would let
-    // a full disk pass unnoticed and a truncated copy replace the target.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qDebug() << "cannot write" << target;
+    QString reason;
+    if (!durable::replaceFile(target, in, size, &reason)) {
+        qDebug().noquote() << reason;
         return false;
     }
-    char buffer[64 * 1024];
-    qint64 copied = 0;
-    for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0 || (n > 0 && out.write(buffer, n) != n)) {
-            out.cancelWriting();
-            return false;
-        }
-        if (n == 0)
-            break;
-        copied += n;
-    }
-    if (size >= 0 && copied != size) {
-        qDebug() << "source changed while it was copied:" << copied << "of" << size << "bytes";
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit())
-        return false;
     markFileChanged(target, previous);
     return true;
 }

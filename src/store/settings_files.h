@@ -24,8 +24,13 @@ bool copyOver(QIODevice &source, qint64 size, const QString &target);
 // cache still holds for `path`; `path` must not exist.
 void forgetCachedSettings(const QString &path);
 
-// The settings library guards each write of a settings file with a lock file beside it. A program killed
-// while it was creating one leaves it empty, and the library then takes an empty lock file for a live one
-// until it is 30 seconds old: every save of that file would wait that long. Only one instance of the
-// program runs, so at its start such files can only be left-overs: they are removed from `folders`.
-void removeAbandonedLockFiles(const QStringList &folders);
+// What a program killed while it saved leaves beside the store's files, removed from `folders` at start
+// (only one instance of the program runs, so such files can only be left-overs):
+// - Empty lock files. The settings library guards each write of a settings file with a lock file beside
+//   it; killed while creating one, it leaves it empty, and the library then takes an empty lock file for a
+//   live one until it is 30 seconds old: every save of that file would wait that long.
+// - Temporary files of a save, named after the file and six random letters or digits ("p1.bin.Ab3xYz"),
+//   written whole or in part but never renamed. A name whose six characters are one word of one letter
+//   case ("p1.bin.backup"), or a file older than the one it is named after, may be the user's own copy
+//   and is kept.
+void removeAbandonedFiles(const QStringList &folders);

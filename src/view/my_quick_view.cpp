@@ -4,6 +4,7 @@
 
 #include "bridge_support.h"
 #include "hid_thread.h"
+#include "notice_boxes.h"
 #include "profile_store.h"
 
 #include <QFocusEvent>
@@ -32,7 +33,12 @@ SettingsObjects myQQuickView::settings()
 
 bridge::DeviceSide myQQuickView::deviceSide()
 {
-    return {hidThread, icType, isColorful, isGun, is55328, profileBlocks, settings()};
+    // A change the bridge cannot make is told in the window's warning boxes.
+    auto tellUser = [this](const QString &text) {
+        const QWidget *host = window();
+        NoticeBoxes::of(*this).warn(host ? host->windowTitle() : QString(), text);
+    };
+    return {hidThread, icType, isColorful, isGun, is55328, profileBlocks, profileBlockWhole, settings(), tellUser};
 }
 
 void myQQuickView::callRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)

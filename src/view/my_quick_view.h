@@ -45,6 +45,9 @@ public:
     QList<QSettings *> profileSettings;
     int currentProfile = 0;
     uchar profileBlocks[5][128] = {};
+    // Whether each profile block holds the device's own bytes, read whole: only such a block is changed
+    // and uploaded (bridge::haveDeviceBlocks reads the others again first).
+    bool profileBlockWhole[5] = {};
 
     // What the device object needs to know about the device (family and gun keys), read from the flags
     // above.

@@ -1,6 +1,7 @@
-// Which copy-data messages raise the warning box, and with what text.
+// Which copy-data messages raise the warning box, and what the box shows of their text.
 
 #include "copy_data_box.h"
+#include "notice_boxes.h"
 
 #include <QTest>
 
@@ -48,6 +49,27 @@ private slots:
         QCOMPARE(result.has_value(), shown);
         if (shown)
             QCOMPARE(*result, text);
+    }
+
+    // What a box shows of a long text: cut to 2000 characters or 30 lines, never inside a character,
+    // with an ellipsis.
+    void longTextsAreCut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString ellipsis(QChar(0x2026));
+        QTest::newRow("short") << "Battery low" << "Battery low";
+        QTest::newRow("exactly the limit") << QString(2000, 'a') << QString(2000, 'a');
+        QTest::newRow("1 MB") << QString(1 << 20, 'a') << QString(2000, 'a') + ellipsis;
+        QTest::newRow("many lines") << QString("line\n").repeated(40)
+                                    << QString("line\n").repeated(29) + "line" + ellipsis;
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");   // two UTF-16 units
+        QTest::newRow("pair at the cut") << QString(1999, 'a') + emoji << QString(1999, 'a') + ellipsis;
+    }
+    void longTextsAreCut()
+    {
+        QFETCH(QString, text);
+        QTEST(cappedNoticeText(text), "shown");
     }
 
     void missingBytesWithASizeAreRefused()

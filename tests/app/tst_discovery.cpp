@@ -2,6 +2,7 @@
 // interfaces, accepting the first device that answers the handshake.
 
 #include "discovery.h"
+#include "message_capture.h"
 #include "rig.h"
 
 #include <QFile>
@@ -145,11 +146,16 @@ private slots:
         QVERIFY(vmouse::log().empty());
     }
 
+    // ... and says so, once however many passes read the list.
     void damagedCountIsCapped()
     {
         QTemporaryDir dir;
         const QString path = writeFile(dir, "[common]\ndeviceCount=99999999\n");
+        MessageCapture messages;
         QCOMPARE(readDeviceList(path).size(), kMaxDeviceEntries);
+        QCOMPARE(readDeviceList(path).size(), kMaxDeviceEntries);
+        const QString told = QStringLiteral("\"%1\" lists 99999999 devices; only the first 256 are read").arg(path);
+        QCOMPARE(messages.messages().filter(QStringLiteral("lists 99999999")), QStringList({told}));
     }
 
     void findsPaths_data()

@@ -1,12 +1,16 @@
 // Where the program keeps modules/: beside a writable executable folder, else in the data home, seeded once
-// from the installed defaults and never written under the installed folder.
+// from the installed defaults and never written under the installed folder; a build folder's modules/ holds
+// the shipped defaults only, so a rebuild never touches the user's settings.
 
+#include "settings_format.h"
 #include "settings_location.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,6 +73,31 @@ struct Installation
     QTemporaryDir dir;
     QString bin, shipped, home;
 };
+
+// The demo of this build, started in place from the build folder with a data home of `home`, until its
+// interface has started; returns the folder it made current (where it keeps its settings).
+QString runBuiltDemo(const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", home);
+    env.insert("XDG_RUNTIME_DIR", home);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_LOGGING_RULES", "zephra.ui.debug=true;zephra.wire.debug=false");
+    QProcess demo;
+    demo.setProcessEnvironment(env);
+    demo.setProcessChannelMode(QProcess::MergedChannels);
+    demo.start(QStringLiteral(ZEPHRA_DEMO_PATH), {});
+    if (!demo.waitForStarted(10000))
+        return {};
+    QByteArray out;
+    while (!out.contains("QML initUI  returned") && demo.waitForReadyRead(30000))
+        out += demo.readAll();
+    const QString current = QFileInfo(QStringLiteral("/proc/%1/cwd").arg(demo.processId())).symLinkTarget();
+    demo.write("quit\n");
+    if (!demo.waitForFinished(20000))
+        demo.kill();
+    return out.contains("QML initUI  returned") ? current : QString();
+}
 
 }  // namespace
 
@@ -177,6 +206,52 @@ private slots:
         QCOMPARE(prepareSettingsRoot(inst.places()), inst.dir.filePath("usr/share/zephra-config"));
         QCOMPARE(snapshot(inst.dir.filePath("usr")), before);
         QCOMPARE(readFile(inst.home + "/zephra-config"), QByteArray("not a folder"));
+    }
+
+    // A source build as a user has it: the demo started from the build folder, settings changed (a
+    // profile value, a macro bound to a button, a gun record), the build's step that places the shipped
+    // files run again, the demo started again. What the user changed is there byte for byte, and the
+    // build's modules/ still holds exactly the shipped files.
+    void aRebuildKeepsWhatTheUserChanged()
+    {
+        QTemporaryDir home;
+        const QString root = runBuiltDemo(home.path());
+        QVERIFY2(!root.isEmpty(), "the demo did not start its interface");
+        QVERIFY2(root.startsWith(home.path()), qPrintable(root));
+
+        const QString modules = root + "/modules";
+        writeFile(modules + "/macro/Burst.bin", "[config]\nindex=1\nrepeat=1\ntotal=0\n");
+        {
+            QSettings profile(modules + "/setting/p1.bin", settingsFormat());
+            profile.setValue("mouse/reportRate", 77);
+            profile.setValue("mouseKeyMatrix/3", QStringList({"4", "0", "1", "0"}));
+            profile.setValue("mouseMacroKey/1", "Burst");
+            QSettings names(modules + "/setting/name.bin", settingsFormat());
+            names.setValue("macro/macroName", QStringList({"Macro_0", "Burst"}));
+            QSettings guns(modules + "/gun/gunData.bin", settingsFormat());
+            guns.setValue("gunData/Sniper", QStringList({"Sniper", "L-Click", "9", "0", "8", "0"}));
+        }
+        const QStringList changed = {"setting/p1.bin", "setting/name.bin", "macro/Burst.bin", "gun/gunData.bin"};
+        QMap<QString, QByteArray> before;
+        for (const QString &file : changed)
+            before.insert(file, readFile(modules + '/' + file));
+        QVERIFY(before.value("setting/p1.bin").contains("\nreportRate=77\n"));
+
+        QProcess place;
+        place.start(QStringLiteral(ZEPHRA_CMAKE), {"-DSOURCE=" ZEPHRA_DATA_DIR, "-DBUILD=" ZEPHRA_BUILD_DIR, "-P",
+                                                  QStringLiteral(ZEPHRA_PLACE_SHIPPED_FILES)});
+        QVERIFY(place.waitForFinished(60000));
+        QCOMPARE(place.exitCode(), 0);
+        QCOMPARE(runBuiltDemo(home.path()), root);
+
+        for (const QString &file : changed)
+            QVERIFY2(readFile(modules + '/' + file) == before.value(file), qPrintable(file + " changed"));
+        QDirIterator shipped(ZEPHRA_DATA_DIR, QDir::Files, QDirIterator::Subdirectories);
+        while (shipped.hasNext()) {
+            const QString file = QDir(ZEPHRA_DATA_DIR).relativeFilePath(shipped.next());
+            QVERIFY2(readFile(ZEPHRA_BUILD_DIR "/modules/" + file) == readFile(shipped.filePath()), qPrintable(file));
+        }
+        QVERIFY(!QFileInfo::exists(ZEPHRA_BUILD_DIR "/modules/macro/Burst.bin"));
     }
 };
 

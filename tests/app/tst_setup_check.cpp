@@ -145,6 +145,12 @@ private slots:
         QCOMPARE(deniedNoTray.title, denied.title);
         QVERIFY(deniedNoTray.text.startsWith(denied.text + "\n\n"));
         QVERIFY(deniedNoTray.text.endsWith(noTray.text));
+        // A start by hand waits for the mouse in a window, tray or not.
+        const SetupMessage waiting = setupMessage(SetupState::Ready, QString(), false, true);
+        QCOMPARE(waiting.title, QStringLiteral("Waiting for the mouse"));
+        QVERIFY(waiting.text.endsWith("\n\n" + noTray.text));
+        QVERIFY(setupMessage(SetupState::NoDevice, QString(), true, true).text.contains("waits in the system tray"));
+        QCOMPARE(setupMessage(SetupState::Busy, QString(), true, true).title, busy.title);
     }
 
     // The interface finds the session's capture state before it loads; the hint appears with the change.
@@ -260,6 +266,28 @@ private slots:
         // Closed by the user, it goes away for good.
         box->close();
         QTRY_VERIFY(!host.notice->window());
+    }
+
+    // A start by hand without a mouse says so in a window even with a tray; a second start brings that
+    // window back; once the mouse is found, it gives way to the main window.
+    void startByHandWaitsForTheMouse()
+    {
+        Host host(false, true);
+        host.notice->setWaitingForMouse(true);
+        host.window->checkDevice();
+        QMessageBox *box = host.notice->window();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("Waiting for the mouse"));
+        box->close();
+        QTRY_VERIFY(!host.notice->window());
+        host.window->receiveMessage(QString());
+        QVERIFY(host.notice->window() && host.notice->window()->isVisible());
+        QVERIFY(!host.window->isVisible());
+
+        host.device = vmouse::addDevice(vmouse::demoMouse(vmouse::Family::F553, true));
+        host.window->checkDevice();
+        QTRY_VERIFY(!host.notice->window());
+        QVERIFY(host.window->isVisible());
     }
 };
 

@@ -1,24 +1,38 @@
 // The host window with the real interface and the virtual mouse: discovery passes and what accepting a
 // device does, device-change notices, the restore request, the listener's effects, the window controller,
-// the copy-data warning box and the single-instance rule.
+// the copy-data warning box (also under a flood of bus calls) and the single-instance rule.
 
 #include "app_state.h"
 #include "copy_data.h"
+#include "copy_data_bus.h"
 #include "expire_timer.h"
+#include "input_capture.h"
 #include "message_capture.h"
 #include "modules_folder.h"
 #include "my_quick_view.h"
+#include "notice_boxes.h"
 #include "recording_sleeper.h"
+#include "session_status.h"
 #include "sim_fixture.h"
 #include "single_instance.h"
+#include "system_input_source.h"
 #include "ui_controler.h"
 #include "widget.h"
 
+#include <QApplication>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QQuickItem>
 #include <QLoggingCategory>
 #include <QMenu>
-#include <QQuickItem>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 using vmouse::Family;
 using vmouse::Kind;
@@ -38,6 +52,7 @@ struct Shell
             device = vmouse::addDevice(vmouse::demoMouse(family, true));
         window = std::make_unique<Widget>();
         window->hid.setSleeper(&sleeper);
+        session()->trayProbe = [] { return true; };   // a desktop with a tray, unless a test says otherwise
     }
     ~Shell()
     {
@@ -46,6 +61,9 @@ struct Shell
         if (device >= 0)
             vmouse::unplug(device);
     }
+
+    SessionStatus *session() const { return window->windowController->session; }
+    QObject *rootItem(const char *name) const { return window->view()->rootObject()->findChild<QObject *>(name); }
 
     // The shipped global settings with another family and gun flag.
     QByteArray config(const char *icType, bool gun)
@@ -208,34 +226,47 @@ private slots:
         QVERIFY(tray[1].at(1).toString().endsWith(' '));
         QVERIFY(messages.messages().contains("QML setCurrentDPI 3 returned"));
 
-        // The interface's busy guard disables the view for a second after initUI; it is ended now.
-        auto *guard = shell.window->view()->rootObject()->findChild<QObject *>("protectTimer");
-        QVERIFY(guard);
-        QCOMPARE(guard->property("interval").toInt(), 1000);
-        guard->setProperty("interval", 1);
-        QTRY_VERIFY(!guard->property("running").toBool());
-        QVERIFY(shell.window->view()->isEnabled());
+        // Unplugged (also while the interface's start-up guard holds the view): the interface covers the
+        // settings and says so; the guard's end gives the view back, so the window's own controls work,
+        // and the cover stays. A pass that finds nothing leaves the window shown.
+        shell.window->show();
+        QObject *cover = shell.rootItem("disconnectedCover");
+        QVERIFY(cover && !cover->property("visible").toBool());
         vmouse::unplug(shell.device);
-        QTRY_VERIFY_WITH_TIMEOUT(!shell.window->view()->isEnabled(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!shell.session()->mouseConnected(), 3000);
         QVERIFY(messages.messages().contains("Device removed"));
         QVERIFY(!shell.window->hid.listenerRunning);
         QVERIFY(deviceConnected);   // until the next pass
+        // The guard is asked for a second; it is ended now instead of waited out.
+        QObject *guard = shell.rootItem("protectTimer");
+        QVERIFY(guard);
+        QCOMPARE(guard->property("interval").toInt(), 1000);
+        guard->setProperty("interval", 1);
+        QTRY_VERIFY(!shell.rootItem("protectUIItem")->property("visible").toBool());
+        QVERIFY(shell.window->view()->isEnabled());
+        QVERIFY(cover->property("visible").toBool());
+        QCOMPARE(cover->property("text").toString(), QStringLiteral("Mouse disconnected — plug it in again"));
+        QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
+        shell.window->checkDevice();
+        QVERIFY(!deviceConnected);
+        QVERIFY(shell.window->isVisible());
 
         vmouse::replug(shell.device);
-        QSignalSpy passes(shell.window.get(), &Widget::discoveryFinished);
         shell.window->deviceChanged();
         QVERIFY(expireNow(shell.window->deviceCheckTimer));
-        QCOMPARE(passes.size(), 1);
-        QCOMPARE(passes[0].at(0).toInt(), 0);
-        QVERIFY(shell.window->view()->isEnabled());
+        QCOMPARE(passes.last().at(0).toInt(), 0);
+        QVERIFY(shell.session()->mouseConnected());
+        QTRY_VERIFY(!cover->property("visible").toBool());
     }
 
     void restoreOnlyWhileConnected()
     {
         Shell shell;
+        QSignalSpy waiting(shell.window.get(), &Widget::waitingWindowRequested);
         shell.window->hide();
         shell.window->receiveMessage(QString());
         QVERIFY(!shell.window->isVisible());
+        QCOMPARE(waiting.size(), 1);   // before any mouse was found: the waiting window instead
         shell.window->trayIconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(!shell.window->isVisible());
         deviceConnected = true;
@@ -269,6 +300,30 @@ private slots:
         detached.setBusy();
     }
 
+    // Where no tray would bring the window back, closing it ends the program (said once); the window's menu
+    // ends it always. Without a window manager no system move happens: the interface moves the window.
+    void withoutTrayClosingEnds()
+    {
+        Shell shell;
+        MessageCapture messages;
+        Widget &w = *shell.window;
+        int quits = 0;
+        w.windowController->quitProgram = [&quits] { ++quits; };
+        w.show();
+        w.windowController->onClose();
+        QCOMPARE(quits, 0);
+        QVERIFY(!w.isVisible());
+        w.show();
+        shell.session()->trayProbe = [] { return false; };
+        w.windowController->onClose();
+        w.windowController->onClose();
+        QCOMPARE(quits, 2);
+        QVERIFY(w.isVisible());
+        QCOMPARE(messages.messages().filter("No system tray: closing the window ends the program").size(), 1);
+        w.windowController->quit();
+        QCOMPARE(quits, 3);
+        QVERIFY(!w.windowController->startSystemMove());
+    }
 
     void copyDataWarningUsesTheWindowTitle()
     {
@@ -283,6 +338,75 @@ private slots:
         Widget::copyDataCallback(&message, shell.window.get());
         Widget::copyDataCallback(&message, nullptr);
         QCOMPARE(shown.size(), 2);
+    }
+
+    // Another program of the session floods the copy-data method: a 1 MB text, then 3 000 calls. Every
+    // call is answered while a box is open (the box waits for nobody), at most one box is open, at most
+    // a few wait behind it, and the text shown is cut. The event loop's longest pause while the calls
+    // arrive is reported.
+    void copyDataFloodKeepsTheInterfaceAnswering()
+    {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (daemon.isEmpty())
+            QSKIP("no dbus-daemon to start a private session bus");
+        QProcess busDaemon;
+        busDaemon.start(daemon, {"--session", "--nofork", "--print-address"});
+        QVERIFY(busDaemon.waitForStarted() && busDaemon.waitForReadyRead(5000));
+        const QString address = QString::fromUtf8(busDaemon.readLine().trimmed());
+        Shell shell;
+        InputCapture capture(capture::createInputSource);
+        capture.setCopyDataHandler(&Widget::copyDataCallback, shell.window.get());
+        CopyDataBus bus(&capture, nullptr, QDBusConnection::connectToBus(address, "flood-receiver"));
+        QVERIFY(bus.isRegistered());
+        QDBusConnection sender = QDBusConnection::connectToBus(address, "flood-sender");
+        QVERIFY(sender.isConnected());
+
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastTick = 0, longestGap = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&] {
+            longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+            lastTick = clock.elapsed();
+        });
+        probe.start(5);
+        constexpr int kCalls = 3001;
+        int answered = 0;
+        auto send = [&](const QByteArray &text) {
+            QDBusMessage call = QDBusMessage::createMethodCall(CopyDataBus::kService, CopyDataBus::kPath,
+                                                               "org.orvante.ZephraConfig.CopyData", "Send");
+            call << qulonglong(9487) << text;
+            auto *watcher = new QDBusPendingCallWatcher(sender.asyncCall(call), &probe);
+            connect(watcher, &QDBusPendingCallWatcher::finished, [&answered](QDBusPendingCallWatcher *w) {
+                answered += QDBusPendingReply<int>(*w).value();
+                w->deleteLater();
+            });
+        };
+        send(QByteArray(1 << 20, 'x'));
+        for (int i = 1; i < kCalls; ++i)
+            send("Battery low " + QByteArray::number(i));
+        QTRY_COMPARE_WITH_TIMEOUT(answered, kCalls, 120000);
+        probe.stop();
+        std::printf("reliability: copy_data_flood_calls %d longest_event_loop_gap_ms %lld total_ms %lld\n", kCalls,
+                    longestGap, clock.elapsed());
+
+        NoticeBoxes &boxes = NoticeBoxes::of(*shell.window);
+        QVERIFY(boxes.current());
+        QCOMPARE(boxes.current()->text(), QString(kMaxNoticeChars, 'x') + QChar(0x2026));
+        QCOMPARE(boxes.waiting(), NoticeBoxes::kMaxWaiting);
+        QCOMPARE(boxes.dropped(), kCalls - 1 - NoticeBoxes::kMaxWaiting);
+        int open = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            open += qobject_cast<QMessageBox *>(w) && w->isVisible();
+        QCOMPARE(open, 1);
+        // Closed, the box makes way for the next one.
+        boxes.current()->accept();
+        QTRY_COMPARE(boxes.current() ? boxes.current()->text() : QString(), QStringLiteral("Battery low 1"));
+
+        QDBusConnection::disconnectFromBus("flood-sender");
+        QDBusConnection::disconnectFromBus("flood-receiver");
+        busDaemon.kill();
+        busDaemon.waitForFinished();
     }
 
     void hookEventsReachTheRootQueued()
@@ -309,6 +433,52 @@ private slots:
         }
         QVERIFY(received.wait(3000));
         QCOMPARE(received[0].at(0).toString(), QString());
+    }
+
+    // Every start of the user meets the same instance, whatever its environment; a socket left by a
+    // crashed instance is replaced, a live one is never removed (the start defers to it).
+    void oneInstanceWhateverTheEnvironment()
+    {
+        const QString key = QStringLiteral("shell-env-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(key);
+        QVERIFY(!first.isRunning());
+        QVERIFY(first.serverName().startsWith(instanceFolder() + '/'));
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", "/tmp/elsewhere");
+        qputenv("TMPDIR", "/tmp/elsewhere");
+        {
+            SingleInstance second(key);
+            QVERIFY(second.isRunning());
+            QVERIFY(second.sendMessage(QString(), 3000));
+        }
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qunsetenv("TMPDIR");
+        QLocalSocket socket;
+        socket.connectToServer(first.serverName());
+        QVERIFY(socket.waitForConnected(3000));   // the first instance still answers
+        socket.abort();
+
+        const QString staleKey = key + QStringLiteral("-stale");
+        QString stalePath;
+        {
+            SingleInstance probe(staleKey);
+            stalePath = probe.serverName();
+        }
+        QFile(stalePath).open(QIODevice::WriteOnly);   // left behind, nobody listening
+        SingleInstance afterCrash(staleKey);
+        QVERIFY(!afterCrash.isRunning());
+
+        const QString liveKey = key + QStringLiteral("-live");
+        QString livePath;
+        {
+            SingleInstance probe(liveKey);
+            livePath = probe.serverName();
+        }
+        QLocalServer live;   // a live instance that holds no lock
+        QVERIFY(live.listen(livePath));
+        SingleInstance late(liveKey);
+        QVERIFY(late.isRunning());
+        QVERIFY(QFileInfo::exists(livePath));
     }
 };
 

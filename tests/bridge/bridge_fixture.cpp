@@ -35,6 +35,8 @@ BridgeFixture::BridgeFixture(vmouse::Family family, ViewFlags flags, bool encode
     built->is55328 = flags.is55328;
     built->hidThread = &hid;
     hid.setTraits(built->deviceTraits());
+    // As the download at connect leaves the blocks: the device's own (zeros), read whole.
+    std::fill(std::begin(built->profileBlockWhole), std::end(built->profileBlockWhole), true);
 }
 
 BridgeFixture::~BridgeFixture()

@@ -1,7 +1,8 @@
 #pragma once
 // A view wired to one virtual mouse, on a fresh copy of the shipped files: a temporary folder holding
 // modules/ is the current directory, the view's flags are set as the test asks, and its device object
-// talks to the virtual mouse of the wanted family with a recording sleeper.
+// talks to the virtual mouse of the wanted family with a recording sleeper. The view's profile blocks
+// count as read whole from the device (both hold zeros).
 
 #include "hid_thread.h"
 #include "my_quick_view.h"

@@ -4,6 +4,7 @@
 
 #include "bridge_fixture.h"
 #include "message_capture.h"
+#include "notice_boxes.h"
 
 #include <QTest>
 
@@ -393,6 +394,60 @@ private slots:
         QCOMPARE(f.heads(), QList<QByteArray>{"8c 02 00 00 00 00 00"});
         QCOMPARE(vmouse::Bytes(f.view().profileBlocks[2], f.view().profileBlocks[2] + 128), device);
         QCOMPARE(block(f.view(), 1), QByteArray(128, 0));
+    }
+
+    // The download of a block at connect lost a piece (failed, or short: half a report), then the DPI
+    // changes. The block is read again before it is sent, and what is sent is the mouse's own block with
+    // the new stages; a block that cannot be read whole in a few tries is not sent at all, and a box says why.
+    void blockNotReadWholeIsNeverSent_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("nth");      // the read that fails first
+        QTest::addColumn<int>("count");    // how many reads in a row fail
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("short piece") << int(vmouse::Fault::Short) << 2 << 1 << true;
+        QTest::newRow("failed piece") << int(vmouse::Fault::Fail) << 3 << 1 << true;
+        QTest::newRow("timed-out piece") << int(vmouse::Fault::Timeout) << 4 << 1 << true;
+        QTest::newRow("never whole") << int(vmouse::Fault::Short) << 1 << 4 << false;
+    }
+    void blockNotReadWholeIsNeverSent()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, nth);
+        QFETCH(int, count);
+        QFETCH(bool, sent);
+        BridgeFixture f(Family::F560);
+        vmouse::Bytes own(128);
+        for (int i = 0; i < 128; ++i)
+            own[size_t(i)] = uint8_t(0xA0 ^ i);
+        vmouse::setProfileBlock(f.device, 1, own);
+        fillBlocks(f.view(), 0);
+        f.view().profileBlockWhole[1] = false;
+        for (int i = 0; i < count; ++i)
+            vmouse::injectFault(vmouse::Fn::Read, nth + i, vmouse::Fault(fault));
+        f.view().mouseReadProfile(1);
+        QVERIFY(!f.view().profileBlockWhole[1]);
+        f.clear();
+
+        f.view().mouseSetDpi(4, "3389", numbers({800, 1600, 3200, 6400, 400, 400, 400, 400}));
+        QList<QByteArray> heads = f.heads();
+        const auto boxes = f.view().findChild<NoticeBoxes *>();
+        if (!sent) {
+            QCOMPARE(heads, QList<QByteArray>(3, "8c 01 00 00 00 00 00"));
+            QCOMPARE(f.state().profileBlocks[1], own);
+            QVERIFY(boxes && boxes->current());
+            QVERIFY(boxes->current()->text().startsWith("The settings stored in the mouse (profile 1) could not"));
+            return;
+        }
+        QCOMPARE(heads, (QList<QByteArray>{"8c 01 00 00 00 00 00", profileHead(1)}));
+        QVERIFY(!boxes);
+        const vmouse::Bytes now = f.state().profileBlocks[1];
+        // Bytes 82 to 100 hold the stages; everything else is the mouse's own.
+        for (int i = 0; i < 128; ++i) {
+            if (i < 82 || i > 100)
+                QCOMPARE(int(now[size_t(i)]), int(own[size_t(i)]));
+        }
+        QCOMPARE(int(now[100]), 0x0F);
     }
 
     void profileNumbersAboveFourAreRefused()

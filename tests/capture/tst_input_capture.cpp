@@ -5,6 +5,8 @@
 #include "message_capture.h"
 #include "system_input_source.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 
 using namespace capture;
@@ -152,6 +154,42 @@ private slots:
         third.keyboardEvent(key(kScanA, true));
         QCOMPARE(recorder.calls.size(), 3);
         QCOMPARE(recorder.calls.last(), QStringLiteral("key 04 1"));
+    }
+
+    // Without global input the keys and buttons that reach the program's own window go through the same
+    // procedures: native scan codes are X keycodes (evdev + 8), auto-repeat is left out, a double click's
+    // press counts as a press, and the window's own handling goes on.
+    void windowInputStandsInForGlobalInput()
+    {
+        InputCapture capture(createInputSource);
+        QObject window;
+        Recorder recorder;
+        capture.setKeyboardCallback(recordKey, &recorder);
+        capture.setMouseCallback(recordButton, &recorder);
+        QVERIFY(capture.watchWindowInput(createWindowInputSource, &window));
+        auto sendKey = [&](QEvent::Type type, quint32 native, bool repeat = false) {
+            QKeyEvent event(type, Qt::Key_A, Qt::NoModifier, native, 0, 0, QString(), repeat);
+            QCoreApplication::sendEvent(&window, &event);
+        };
+        auto sendButton = [&](QEvent::Type type, Qt::MouseButton button) {
+            QMouseEvent event(type, QPointF(3, 4), QPointF(100, 200), button, button, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &event);
+        };
+        sendKey(QEvent::KeyPress, 38);          // A (evdev 30)
+        sendKey(QEvent::KeyRelease, 38, true);  // its auto-repeat
+        sendKey(QEvent::KeyPress, 38, true);
+        sendKey(QEvent::KeyPress, 105);         // right Ctrl (evdev 97, extended)
+        sendKey(QEvent::KeyRelease, 38);
+        sendKey(QEvent::KeyPress, 0);           // no native code (a synthetic key)
+        sendButton(QEvent::MouseButtonPress, Qt::LeftButton);
+        sendButton(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        sendButton(QEvent::MouseButtonRelease, Qt::RightButton);
+        sendButton(QEvent::MouseButtonPress, Qt::BackButton);
+        QCOMPARE(recorder.calls, QStringList({"key 04 1", "key E4 1", "key 04 0", "button F0 1 100,200",
+                                              "button F0 1 100,200", "button F1 0 100,200"}));
+        capture.removeHooks();
+        sendKey(QEvent::KeyPress, 38);
+        QCOMPARE(recorder.calls.size(), 6);
     }
 };
 

@@ -113,6 +113,9 @@ private slots:
             QTest::addRow("8 bytes at 64, %s", s) << 64 << 8 << settle << 1;
             QTest::addRow("64 bytes at 64, %s", s) << 64 << 64 << settle << 1;
             QTest::addRow("128 bytes at 64, %s", s) << 64 << 128 << settle << 2;
+            // The last report is only partly payload: zeros after it, not the report before's bytes.
+            QTest::addRow("24 bytes at 16, %s", s) << 16 << 24 << settle << 2;
+            QTest::addRow("100 bytes at 32, %s", s) << 32 << 100 << settle << 4;
         }
     }
     void payloadSplitting()
@@ -138,7 +141,7 @@ private slots:
         const int piece = qMin(payloadLength, reportLength);
         for (int i = 0; i < reports; ++i) {
             QByteArray want(reportLength + 1, '\0');
-            for (int j = 0; j < piece; ++j)
+            for (int j = 0; j < piece && i * piece + j < payloadLength; ++j)
                 want[1 + j] = char(i * piece + j + 1);
             QCOMPARE(fixture::bytes(outputs[size_t(i)].wire), want);
             QCOMPARE(outputs[size_t(i)].timeMs, settleMs + 120 * i);
@@ -289,6 +292,7 @@ private slots:
         QTest::newRow("feature in fails") << int(Fn::GetFeature) << 1 << int(Fault::Fail) << true;
         QTest::newRow("bulk read fails") << int(Fn::Read) << 2 << int(Fault::Fail) << true;
         QTest::newRow("bulk read times out") << int(Fn::Read) << 3 << int(Fault::Timeout) << true;
+        QTest::newRow("bulk read short") << int(Fn::Read) << 2 << int(Fault::Short) << true;
         QTest::newRow("unplugged at the feature report") << int(Fn::SendFeature) << 1 << int(Fault::Unplug) << false;
         QTest::newRow("unplugged at a bulk read") << int(Fn::Read) << 1 << int(Fault::Unplug) << true;
     }

@@ -48,9 +48,20 @@ QProcessEnvironment DemoProcess::environment() const
     return env;
 }
 
-bool DemoProcess::start()
+void DemoProcess::useWayland(const QString &socket)
 {
-    process.start(executable(), {});
+    QProcessEnvironment env = process.processEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    // The demo draws in software (shared-memory buffers): Qt's EGL buffers are not loaded, whose driver
+    // keeps allocations until exit that the leak checker would report.
+    env.insert(QStringLiteral("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"), QStringLiteral("none"));
+    process.setProcessEnvironment(env);
+}
+
+bool DemoProcess::start(const QStringList &arguments)
+{
+    process.start(executable(), arguments);
     return process.waitForStarted(10000);
 }
 
@@ -116,4 +127,11 @@ bool DemoProcess::finish(int timeoutMs, int *exitCode)
     if (exitCode)
         *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return ended;
+}
+
+int DemoProcess::quit(int timeoutMs)
+{
+    send(QStringLiteral("quit"));
+    int code = -1;
+    return finish(timeoutMs, &code) ? code : -1;
 }

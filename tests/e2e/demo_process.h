@@ -14,7 +14,10 @@ public:
     DemoProcess(const QByteArray &display, const QString &folder = QString());
     ~DemoProcess();
 
-    bool start();
+    // Starts with these arguments (none unless set).
+    bool start(const QStringList &arguments = {});
+    // Runs on the Wayland compositor of `socket` (a full path) instead of the X display.
+    void useWayland(const QString &socket);
     void send(const QString &command);
     // Waits until a line matching `pattern` appears after position `from` of the output; returns the
     // line's position in the output, or -1 after `timeoutMs`.
@@ -23,6 +26,8 @@ public:
     // interface's busy guard has ended); false after `timeoutMs`.
     bool waitForState(const QString &pattern, int timeoutMs = 5000);
     bool finish(int timeoutMs, int *exitCode);
+    // Quits as the tray menu does; the exit code, or -1 when the program did not end.
+    int quit(int timeoutMs = 10000);
 
     QStringList lines() const { return output; }
     QString folder() const { return root; }

@@ -1,18 +1,47 @@
 // The whole program end to end: zephra-config-demo on a virtual X display with its virtual mouse. Start,
-// discovery and the interface's start, a DPI switch made on the mouse, unplugging and plugging in again, a
-// second start, and quitting from the tray menu. Saves a picture of the window in the test output folder.
+// discovery and the interface's start, a DPI switch made on the mouse, unplugging (the disconnected state:
+// the window still drags and closes) and plugging in again, the export dialog, a second start, closing
+// without a tray, --help and --version, and quitting from the tray menu. Saves pictures of the window, the
+// disconnected state and the file dialog in the test output folder.
 
 #include "demo_process.h"
 #include "virtual_display.h"
+#include "window_places.h"
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
+
 const QString kOutput = QStringLiteral(ZEPHRA_TEST_OUTPUT);
+
+// The window position in a "state" line ("... at <x>,<y> ...").
+QPoint positionIn(const QString &line)
+{
+    const QRegularExpressionMatch m = QRegularExpression(" at (-?\\d+),(-?\\d+) ").match(line);
+    return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt()) : QPoint(-1, -1);
 }
+
+// A picture with something on it: dark text on a light dialog (Qt's own dialog painted black has neither).
+bool isReadable(const QImage &picture)
+{
+    if (picture.width() < 300 || picture.height() < 200)
+        return false;
+    int light = 0, dark = 0;
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2) {
+            const int v = qGray(picture.pixel(x, y));
+            light += v > 200;
+            dark += v < 60;
+        }
+    const int samples = (picture.width() / 2) * (picture.height() / 2);
+    return light > samples / 2 && dark > samples / 200;
+}
+
+}  // namespace
 
 class TestDemoEndToEnd : public QObject
 {
@@ -27,6 +56,7 @@ private slots:
         qputenv("DISPLAY", display.display);   // for xdotool
         QDir().mkpath(kOutput);
     }
+    void cleanup() { display.withdrawTray(); }   // each test that wants a tray provides one
 
     void startFindsTheMouseAndStartsTheInterface()
     {
@@ -54,12 +84,29 @@ private slots:
         QVERIFY(demo.waitFor("QML setCurrentDPI 3 returned", 5000, mark) >= 0);
         QVERIFY(demo.waitFor("^tray Info\\|.+ \\|10000$", 5000, mark) >= 0);
 
-        // Unplugged: the listener notices, the view is disabled.
+        // The export dialog: a window of its own, readable, offering the profile's name.
+        mark = demo.lines().size();
+        demo.send("export profile 0");
+        QVERIFY(demo.waitFor("^exporting$", 3000, mark) >= 0);
+        const QString dialogPicture = kOutput + QStringLiteral("/file_dialog.png");
+        QFile::remove(dialogPicture);
+        QTest::qWait(800);
+        demo.send("shot " + dialogPicture + " fileDialog");
+        QVERIFY2(demo.waitFor("^shot saved", 5000, mark) >= 0, qPrintable(demo.lines().mid(mark).join('\n')));
+        QVERIFY(isReadable(QImage(dialogPicture)));
+        demo.send("dialog cancel");
+        QVERIFY(demo.waitFor("^dialogs cancelled 1$", 3000, mark) >= 0);
+
+        // Unplugged: the listener notices, the interface shows the disconnected state over the settings and
+        // the view stays enabled.
         mark = demo.lines().size();
         demo.send("unplug");
         QVERIFY(demo.waitFor("Device removed", 3000, mark) >= 0);
         demo.send("state");
-        QVERIFY(demo.waitFor("^state .* view disabled$", 3000, mark) >= 0);
+        QVERIFY(demo.waitFor("^state .* mouse disconnected view enabled$", 3000, mark) >= 0);
+        QTest::qWait(300);
+        demo.send("shot " + kOutput + QStringLiteral("/disconnected.png"));
+        QVERIFY(demo.waitFor("^shot saved", 3000, mark) >= 0);
 
         // Plugged in again: the device-change notice's pass (2048 ms later: tst_shell) accepts it again.
         mark = demo.lines().size();
@@ -68,7 +115,7 @@ private slots:
         const int again = demo.waitFor("^Device Connect$", 6000, mark);
         QVERIFY(again > plugged);
         QVERIFY(demo.waitFor("QML initUI +returned", 10000, again) >= 0);
-        QVERIFY(demo.waitForState("view enabled$"));   // past the interface's busy guard
+        QVERIFY(demo.waitForState("mouse connected view enabled$"));   // past the interface's busy guard
 
         // Quit from the tray menu ends the program with 0.
         demo.send("quit");
@@ -77,43 +124,133 @@ private slots:
         QCOMPARE(code, 0);
     }
 
-    // A second start messages the first and ends with 1; the first comes back only while connected.
-    void secondStartRestoresOnlyWhileConnected()
+    // A second start messages the first and ends with 1, and brings its window back; before any mouse
+    // was found there is no window to bring back. (With a tray: closing only hides the window.)
+    void secondStartRestoresTheWindow()
     {
+        QVERIFY(display.provideTray());
         DemoProcess first(display.display);
         QVERIFY(first.start());
         QVERIFY(first.waitFor("^Device Connect$") >= 0);
         first.send("close");
         QVERIFY(first.waitFor("^closed$") >= 0);
 
-        auto secondStart = [&] {
+        auto secondStart = [&](const QStringList &arguments = {}, QString *printed = nullptr) {
             DemoProcess second(display.display, first.folder());
-            if (!second.start())
+            if (!second.start(arguments))
                 return -2;
             int code = -1;
-            return second.finish(15000, &code) ? code : -3;
+            const bool ended = second.finish(15000, &code);
+            if (printed)
+                *printed = second.lines().join('\n');
+            return ended ? code : -3;
         };
-        QCOMPARE(secondStart(), 1);
+        // --help and --version print and end with 0 without touching the running instance.
+        QString printed;
+        QCOMPARE(secondStart({"--help"}, &printed), 0);
+        QVERIFY2(printed.contains("--background") && printed.endsWith("See zephra-config(1) for more."),
+                 qPrintable(printed));
+        QCOMPARE(secondStart({"--version"}, &printed), 0);
+        QCOMPARE(printed, QStringLiteral("zephra-config " ZEPHRA_VERSION));
         int mark = first.lines().size();
+        first.send("state");
+        QVERIFY(first.waitFor("^state .* window hidden", 3000, mark) >= 0);
+
+        QCOMPARE(secondStart(), 1);
+        mark = first.lines().size();
         first.send("state");
         QVERIFY(first.waitFor("^state .* window shown", 3000, mark) >= 0);
 
-        // No device any more: once the listener has noticed, the next device-change notice makes a pass that
-        // finds nothing and hides the window; a second start then changes nothing.
+        // No device any more: a pass finds nothing, and the window stays with the disconnected state; closed
+        // and started again, it comes back showing it.
         mark = first.lines().size();
         first.send("unplug");
         QVERIFY(first.waitFor("Device removed", 3000, mark) >= 0);
         first.send("notice");
         QVERIFY(first.waitFor("^Device DisConnect$", 6000, mark) >= 0);
+        first.send("close");
+        QVERIFY(first.waitFor("^closed$", 3000, mark) >= 0);
         QCOMPARE(secondStart(), 1);
-        QTest::qWait(300);
         mark = first.lines().size();
         first.send("state");
-        QVERIFY(first.waitFor("^state .* window hidden", 3000, mark) >= 0);
+        QVERIFY(first.waitFor("^state .* window shown .* mouse disconnected", 3000, mark) >= 0);
 
-        first.send("quit");
+        QCOMPARE(first.quit(), 0);
+    }
+
+    // The disconnected window still drags (moved by the interface: no window manager here) and closes.
+    void disconnectedWindowDragsAndCloses()
+    {
+        QVERIFY(display.provideTray());
+        DemoProcess demo(display.display);
+        QVERIFY(demo.start());
+        QVERIFY(demo.waitFor("QML initUI +returned") >= 0);
+        QVERIFY(demo.waitForState("view enabled$"));   // past the interface's busy guard
+        int mark = demo.lines().size();
+        demo.send("unplug");
+        QVERIFY(demo.waitFor("Device removed", 3000, mark) >= 0);
+        demo.send("state");
+        const int before = demo.waitFor("^state .* window shown at ", 3000, mark);
+        QVERIFY(before >= 0);
+        const QPoint start = positionIn(demo.lines()[before]);
+        const QPoint grab = start + places::kTitleBar;
+        // One move: the interface moves the window by the pointer's offset from the press point, measured in
+        // the window, which X moves asynchronously.
+        QProcess::execute(display.xdotool, {"mousemove", QString::number(grab.x()), QString::number(grab.y()),
+                                            "mousedown", "1", "mousemove", QString::number(grab.x() + 50),
+                                            QString::number(grab.y() + 30), "mouseup", "1"});
+        QTest::qWait(300);
+        mark = demo.lines().size();
+        demo.send("state");
+        const int after = demo.waitFor("^state .* window shown at ", 3000, mark);
+        QVERIFY(after >= 0);
+        QCOMPARE(positionIn(demo.lines()[after]), start + QPoint(50, 30));
+        demo.send("close");
+        QVERIFY(demo.waitFor("^closed$", 3000, mark) >= 0);
+        demo.send("state");
+        QVERIFY(demo.waitFor("^state .* window hidden", 3000, mark) >= 0);
+        QCOMPARE(demo.quit(), 0);
+    }
+
+    // Started by hand with no mouse, the program says in a window that it waits for it, and the mouse found
+    // opens the settings; the autostart entry's --background start stays quiet in the tray.
+    void startByHandWaitsForTheMouse()
+    {
+        QVERIFY(display.provideTray());
+        {
+            DemoProcess quiet(display.display);
+            QVERIFY(quiet.start({"--background", "--unplugged"}));
+            QVERIFY(quiet.waitFor("^Device DisConnect$") >= 0);
+            quiet.send("state");
+            const int state = quiet.waitFor("^state .* window hidden", 3000);
+            QVERIFY(state >= 0);
+            QCOMPARE(quiet.waitFor("^Setup check:", 0), -1);   // the pass's notice would come before the answer
+            QCOMPARE(quiet.quit(), 0);
+        }
+        DemoProcess demo(display.display);
+        QVERIFY(demo.start({"--unplugged"}));
+        QVERIFY(demo.waitFor("^Setup check: Waiting for the mouse - No ORVANTE ZEPHRA Z714 mouse is connected") >= 0);
+        const QString picture = kOutput + QStringLiteral("/waiting_for_mouse.png");
+        demo.send("shot " + picture + " setupNotice");
+        QVERIFY(demo.waitFor("^shot saved") >= 0);
+        const int mark = demo.lines().size();
+        demo.send("plug");
+        QVERIFY(demo.waitFor("^Device Connect$", 6000, mark) >= 0);
+        demo.send("state");
+        QVERIFY(demo.waitFor("^state .* window shown .* mouse connected", 3000, mark) >= 0);
+        QCOMPARE(demo.quit(), 0);
+    }
+
+    // Without a tray nothing would bring a closed window back: closing it ends the program, saying so.
+    void withoutTrayClosingEndsTheProgram()
+    {
+        DemoProcess demo(display.display);
+        QVERIFY(demo.start());
+        QVERIFY(demo.waitFor("^Device Connect$") >= 0);
+        demo.send("close");
+        QVERIFY(demo.waitFor("No system tray: closing the window ends the program", 5000) >= 0);
         int code = -1;
-        QVERIFY(first.finish(10000, &code));
+        QVERIFY(demo.finish(10000, &code));
         QCOMPARE(code, 0);
     }
 

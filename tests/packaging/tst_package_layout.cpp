@@ -116,7 +116,7 @@ private slots:
         for (const char *needed : {"libhidapi-hidraw0", "libqt6core6", "libqt6widgets6",
                                    "libqt6quickwidgets6", "libqt6dbus6", "libudev1", "qml6-module-qtquick",
                                    "qml6-module-qtquick-window", "qml6-module-qtqml-workerscript", "qt6-qpa-plugins",
-                                   "fonts-wqy-microhei"})
+                                   "qt6-wayland", "qt6-xdgdesktopportal-platformtheme", "fonts-wqy-microhei"})
             QVERIFY2(QRegularExpression(QStringLiteral("(^|, )%1( |,|$)").arg(needed)).match(depends.trimmed()).hasMatch(),
                      qPrintable(QStringLiteral("%1 missing in: %2").arg(needed, depends)));
         QCOMPARE(run("dpkg-deb", {"-f", deb, "Package"}).out.trimmed(), QStringLiteral("zephra-config"));
@@ -196,7 +196,7 @@ private:
         const QImage icon(root + "/usr/share/icons/hicolor/32x32/apps/zephra-config.png");
         QCOMPARE(icon.size(), QSize(32, 32));
         const QByteArray autostart = readFile(root + "/etc/xdg/autostart/zephra-config.desktop");
-        QVERIFY(autostart.contains("\nExec=zephra-config\n"));
+        QVERIFY(autostart.contains("\nExec=zephra-config --background\n"));   // the quiet start
         QVERIFY(autostart.contains("\nX-GNOME-Autostart-enabled=false\n"));
 
         // Nothing else: every file is one of the above.

@@ -135,5 +135,10 @@ ZephraTestCase {
         verify(findChild(root, "askMenu").visible)
         root.mainFocus()
         verify(!findChild(root, "askMenu").visible)
+        // The menu always ends the program (the only way without a tray).
+        mouseClick(findChild(root, "askButton"))
+        mouseClick(findChild(root, "askEntry2"))
+        compare(recorder.names().slice(-1), ["ui_Ctl.quit"])
+        verify(!findChild(root, "askMenu").visible)
     }
 }

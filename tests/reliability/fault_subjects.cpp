@@ -167,6 +167,17 @@ std::vector<Subject> slotSubjects()
             all.push_back(slot("mouseSetProfile", family, plain, [](V &v) { v.mouseSetProfile(1); }));
             all.push_back(slot("mouseReadProfile", family, plain, [](V &v) { v.mouseReadProfile(1); }));
             all.push_back(slot("mouseReadCurrentProfile", family, plain, [](V &v) { v.mouseReadCurrentProfile(); }));
+            // What accepting a gun mouse does (its five blocks downloaded into a fresh view), then a DPI
+            // change: a block whose download failed is read again before it is sent, or not sent at all.
+            all.push_back(slot("download at connect, then mouseSetDpi", family, gun, [dpiValues](V &v) {
+                for (int n = 0; n < 5; ++n) {
+                    std::fill(std::begin(v.profileBlocks[n]), std::end(v.profileBlocks[n]), uchar(0));
+                    v.profileBlockWhole[n] = false;
+                }
+                for (uint n = 0; n < 5; ++n)
+                    v.mouseReadProfile(n);
+                v.mouseSetDpi(8, "3360", dpiValues);
+            }));
         }
     }
     return all;

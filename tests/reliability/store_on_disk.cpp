@@ -14,7 +14,7 @@ public:
     QStringList answers;
 
     QString openFileName(QWidget *, const QString &, const QString &) override { return next(); }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return next(); }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return next(); }
 
 private:
     QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }

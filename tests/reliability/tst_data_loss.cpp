@@ -1,13 +1,17 @@
 // Nothing is lost when the disk fails: every slot that writes a settings file, run against a read-only
 // settings folder and against a full disk, leaves every file exactly as it was (no truncated file, no
-// half copy, no stray temporary file) and keeps what it could not write until it can; readers of the
-// global file never rewrite it; an import whose source vanishes while it is copied changes nothing; and
-// a program killed right after a save leaves each file whole, old or new.
+// half copy, no stray temporary file) and keeps what it could not write until it can; so do the pointer
+// slots with the desktop's files; readers of the global file never rewrite it; an import whose source
+// vanishes while it is copied changes nothing; and a program killed right after a save leaves each file
+// whole, old or new.
 
+#include "bridge_support.h"
 #include "discovery.h"
 #include "disk_faults.h"
 #include "hid_thread.h"
 #include "ini_text.h"
+#include "message_capture.h"
+#include "pointer_settings_kde.h"
 #include "settings_files.h"
 #include "store_on_disk.h"
 #include "ui_controler.h"
@@ -168,6 +172,50 @@ private slots:
         }
     }
 
+    // KDE's own settings files, several KB long, on a disk that takes 1000 bytes of a file: each stays
+    // byte for byte as it was and the slot reports the failure (the buffered write of a save file used to
+    // leave 1000 bytes of kdeglobals, its [KDE] group gone, and call the change applied).
+    void kdeFilesOnAFullDisk_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("kdeglobals, double-click time") << "kdeglobals" << 0 << "setDoubleClickSpeed Failed";
+        QTest::newRow("kdeglobals, wheel lines") << "kdeglobals" << 1 << "setVerticalScrollLines Failed";
+        QTest::newRow("kcminputrc, pointer speed") << "kcminputrc" << 2 << "setCursorSpeed Failed";
+    }
+    void kdeFilesOnAFullDisk()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, setting);
+        QFETCH(QString, failure);
+        QTemporaryDir config;
+        QByteArray text = "[General]\nColorScheme=Breeze\n\n[KDE]\nDoubleClickInterval=400\nWheelScrollLines=3\n\n"
+                          "[Mouse]\nXLbInptPointerAcceleration=0.2\n\n[Icons]\n";
+        for (int i = 0; text.size() < 4072; ++i)
+            text += "Entry" + QByteArray::number(i) + "=" + QByteArray(40, 'x') + '\n';
+        const QString path = config.filePath(file);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
+        out.close();
+
+        QTemporaryDir folder;
+        StoreOnDisk store(folder.path());
+        setPointerSettings(store.view(), std::make_shared<KdePointerSettings>(config.path()));
+        MessageCapture messages;
+        {
+            FileSizeLimit limit(1000);
+            if (setting == 0)
+                store.view().mouseSetDoubleClickSpeed(5);
+            else if (setting == 1)
+                store.view().mouseSetVerticalScrollLines(7);
+            else
+                store.view().mouseSetCursorSpeed(3);
+        }
+        QCOMPARE(filesUnder(config.path()), (QMap<QString, QByteArray>{{file, text}}));
+        QVERIFY2(messages.contains(failure), qPrintable(messages.messages().join('\n')));
+    }
+
     // Readers of the global file (discovery's device list, the window title) must never write it with
     // the settings library's own writer, which on a full disk would truncate it: the device list gone,
     // no mouse would ever be found again.
@@ -305,8 +353,8 @@ private slots:
 
     // A program killed while the settings library was creating its lock file leaves the lock file empty;
     // the library would then wait 30 seconds before each write to that file counts it as stale. The next
-    // start saves at once.
-    void emptyLockFilesOfAKilledSaveDoNotBlock()
+    // start saves at once, and the temporary files of killed saves are gone (a copy of the user's is not).
+    void whatAKilledSaveLeftIsRemovedAtStart()
     {
         QTemporaryDir folder;
         {
@@ -314,7 +362,17 @@ private slots:
         }
         for (const char *name : {"setting/p1.bin.lock", "setting/apConfig.bin.lock", "gun/gunData.bin.lock"})
             QVERIFY(QFile(folder.filePath(QStringLiteral("modules/") + QLatin1String(name))).open(QIODevice::WriteOnly));
+        for (const char *name : {"setting/p1.bin.Qx7Lm2", "setting/name.bin.a1B2c3", "gun/gunData.bin.ZZ9zz9",
+                                 "setting/p1.bin.backup"}) {
+            QFile temporary(folder.filePath(QStringLiteral("modules/") + QLatin1String(name)));
+            QVERIFY(temporary.open(QIODevice::WriteOnly) && temporary.write("[mouse]\nreportRa") > 0);
+        }
         StoreOnDisk store(folder.path());
+        QStringList left;
+        for (const QString &file : store.files().keys())
+            if (file.contains(".bin."))
+                left << file;
+        QCOMPARE(left, QStringList({"setting/p1.bin.backup"}));
         QElapsedTimer clock;
         clock.start();
         store.view().setData("mouse/reportRate", 12);

@@ -3,8 +3,10 @@
 // failing (open, blocking mode, feature report out and in, output report, input report; as an error, as
 // the device unplugged at that step, and for reads as a time-out). Each run happens in a child process of
 // its own and must end within its time, return normally, leave the transport free, keep the settings files
-// as they were (or as the slot's own store step writes them), open no handle it does not close, and let
-// the next command work after the device is found again.
+// as they were (or as the slot's own store step writes them), keep each profile block in the mouse's memory
+// as it was or as the run without the fault leaves it (never bytes the program did not get from the mouse
+// or the slot), open no handle it does not close, and let the next command work after the device is found
+// again. Reads also fail by arriving short (half a report).
 //
 // ZEPHRA_FAULT_MATRIX=long adds plain (unscrambled) devices, 64-byte reports and the two ways an open is
 // refused by the system (permission, device held by another program).
@@ -62,6 +64,7 @@ const char *nameOf(Fault fault)
     case Fault::Fail: return "fails";
     case Fault::Unplug: return "unplugged";
     case Fault::Timeout: return "times out";
+    case Fault::Short: return "short";
     case Fault::Denied: return "denied";
     case Fault::Busy: return "busy";
     }
@@ -90,7 +93,7 @@ std::vector<Fault> faultsFor(Fn fn)
 {
     switch (fn) {
     case Fn::Enumerate: return {Fault::Fail};
-    case Fn::Read: return {Fault::Fail, Fault::Timeout, Fault::Unplug};
+    case Fn::Read: return {Fault::Fail, Fault::Timeout, Fault::Unplug, Fault::Short};
     case Fn::OpenPath:
         if (longMatrix())
             return {Fault::Fail, Fault::Unplug, Fault::Denied, Fault::Busy};
@@ -117,6 +120,29 @@ QByteArray filesHash()
     return hash.result().toHex();
 }
 
+// One hash per profile block in the mouse's memory.
+QList<QByteArray> deviceBlocks(int device)
+{
+    QList<QByteArray> hashes;
+    for (const vmouse::Bytes &block : vmouse::state(device).profileBlocks)
+        hashes << QCryptographicHash::hash(QByteArrayView(block.data(), qsizetype(block.size())),
+                                           QCryptographicHash::Sha1).toHex();
+    return hashes;
+}
+
+// The mouse's memory as a 560 mouse has it (every block its own bytes) and the view's copy as the download
+// at connect leaves it.
+void storeOwnBlocks(BridgeFixture &f)
+{
+    for (int n = 0; n < 5; ++n) {
+        vmouse::Bytes block(128);
+        for (int i = 0; i < 128; ++i)
+            block[size_t(i)] = uint8_t(0x80 + n * 16 + i);
+        vmouse::setProfileBlock(f.device, n, block);
+        std::copy(block.begin(), block.end(), f.view().profileBlocks[n]);
+    }
+}
+
 void flushSettings(myQQuickView &view)
 {
     view.globalSettings->sync();
@@ -137,6 +163,8 @@ struct Report
     int handles = -1;
     QByteArray filesBefore;
     QByteArray filesAfter;
+    QList<QByteArray> blocksBefore;
+    QList<QByteArray> blocksAfter;
 
     QByteArray text() const
     {
@@ -146,7 +174,8 @@ struct Report
         out += "wall " + QByteArray::number(wallMs) + "\nvirtual " + QByteArray::number(virtualMs) + "\nhit " +
                QByteArray::number(faultHit) + "\nidle " + QByteArray::number(idle) + "\nprobe " +
                QByteArray::number(probe) + "\nhandles " + QByteArray::number(handles) + "\nbefore " + filesBefore +
-               "\nafter " + filesAfter + "\n";
+               "\nafter " + filesAfter + "\nblocksBefore " + blocksBefore.join(',') + "\nblocksAfter " +
+               blocksAfter.join(',') + "\n";
         return out;
     }
 
@@ -171,9 +200,11 @@ struct Report
             else if (name == "handles") r.handles = value.toInt();
             else if (name == "before") r.filesBefore = value;
             else if (name == "after") r.filesAfter = value;
+            else if (name == "blocksBefore") r.blocksBefore = value.split(',');
+            else if (name == "blocksAfter") r.blocksAfter = value.split(',');
             else --fields;
         }
-        return fields == int(kFaultedCalls.size()) + 8 ? std::optional<Report>(r) : std::nullopt;
+        return fields == int(kFaultedCalls.size()) + 10 ? std::optional<Report>(r) : std::nullopt;
     }
 };
 
@@ -206,8 +237,11 @@ QByteArray runOnce(const Subject &subject, Setup setup, std::optional<Point> poi
     });
     BridgeFixture f(subject.family, subject.flags, setup.encoded, setup.reportLength);
     f.write(kMatrixConfig, matrixConfig(setup.encoded, setup.reportLength));
+    if (subject.family == vmouse::Family::F560)
+        storeOwnBlocks(f);
     Report report;
     report.filesBefore = filesHash();
+    report.blocksBefore = deviceBlocks(f.device);
 
     const auto start = callCounts();
     if (point)
@@ -234,6 +268,7 @@ QByteArray runOnce(const Subject &subject, Setup setup, std::optional<Point> poi
         report.calls[indexOf(Fn::Read)] = 1;
     }
     report.idle = f.hid.hidIdle;
+    report.blocksAfter = deviceBlocks(f.device);
     flushSettings(f.view());
     report.filesAfter = filesHash();
 
@@ -251,6 +286,7 @@ struct Totals
     int hangs = 0;
     int stuck = 0;
     int filesChanged = 0;
+    int blocksOverwritten = 0;
     int notReached = 0;
     QStringList failures;
 };
@@ -310,6 +346,14 @@ void runSubject(const Subject &subject, Setup setup, Totals &totals)
                 if (r->filesAfter != r->filesBefore && r->filesAfter != ref->filesAfter) {
                     ++totals.filesChanged;
                     totals.failures << what + QStringLiteral(": settings files neither as before nor as the slot writes them");
+                }
+                for (qsizetype n = 0; n < r->blocksAfter.size(); ++n) {
+                    const QByteArray &now = r->blocksAfter[n];
+                    if (now != r->blocksBefore.value(n) && now != ref->blocksAfter.value(n)) {
+                        ++totals.blocksOverwritten;
+                        totals.failures << what + QStringLiteral(": profile block %1 in the mouse neither as before "
+                                                                 "nor as the slot writes it").arg(n);
+                    }
                 }
                 if (!r->faultHit) {
                     ++totals.notReached;
@@ -373,8 +417,10 @@ private slots:
     {
         std::printf("reliability: fault_runs %d crashes %d hangs %d stuck_transport %d\n", totals.runs,
                     totals.crashes, totals.hangs, totals.stuck);
-        std::printf("reliability: subjects %d settings_files_changed %d faults_not_reached %d seconds %.1f\n",
-                    subjectRuns, totals.filesChanged, totals.notReached, double(clock.elapsed()) / 1000.0);
+        std::printf("reliability: subjects %d settings_files_changed %d device_blocks_overwritten %d "
+                    "faults_not_reached %d seconds %.1f\n",
+                    subjectRuns, totals.filesChanged, totals.blocksOverwritten, totals.notReached,
+                    double(clock.elapsed()) / 1000.0);
         std::fflush(stdout);
     }
 

@@ -16,13 +16,15 @@ public:
     using FileDialogs::FileDialogs;
     QStringList answers;
     QStringList asked;
+    QStringList suggested;
 
     QString openFileName(QWidget *, const QString &caption, const QString &filter) override
     {
         return answer(caption, filter);
     }
-    QString saveFileName(QWidget *, const QString &caption, const QString &filter) override
+    QString saveFileName(QWidget *, const QString &caption, const QString &filter, const QString &name) override
     {
+        suggested.append(name);
         return answer(caption, filter);
     }
 
@@ -71,6 +73,10 @@ private slots:
         view.saveMacroFile("Nothing");  // no such macro: the chosen file is not created
         QVERIFY(!store.exists("out/missing.mc"));
         QCOMPARE(dialogs->asked.size(), 6);
+        // The export suggests the macro's name as the file's.
+        QCOMPARE(dialogs->suggested.value(0), QStringLiteral("Macro_0.mc"));
+        QCOMPARE(exportFileName(" a/b\\c\n ", ".mc", "macro"), QStringLiteral("a_b_c.mc"));
+        QCOMPARE(exportFileName("..", ".pf", "profile3"), QStringLiteral("profile3.pf"));
     }
 
     void profiles()
@@ -85,8 +91,10 @@ private slots:
         QDir().mkpath(store.path("out"));
 
         dialogs->answers = {store.path("out/p0.pf"), store.path("out/p9.pf"), "", store.path("in/few.pf")};
+        view.updataNameList(2, {"Standard0", "Game9"});
         view.saveProfile(0);
         view.saveProfile(9);
+        QCOMPARE(dialogs->suggested, QStringList({"Standard.pf", "Game.pf"}));
         QCOMPARE(store.read("out/p0.pf"), store.read("modules/setting/p1.bin"));
         QVERIFY(store.read("out/p9.pf").contains("\nscrollRate=8\n"));
 

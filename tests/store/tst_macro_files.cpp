@@ -1,5 +1,6 @@
 // Macro files and the profile bindings that follow a renamed or deleted macro.
 
+#include "message_capture.h"
 #include "store_fixture.h"
 
 #include <QDir>
@@ -157,7 +158,43 @@ private slots:
         QCOMPARE(QDir(store.path("modules/macro")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
+    // Symbolic links in the store's folders that lead out of them are never followed: a macro saved
+    // through one, a macro created where a link to a missing file stands, a profile file that is such a
+    // link. The files outside stay as they were (or absent), and the refusal says why.
+    void linksOutOfTheFoldersAreNotFollowed()
+    {
+        QTemporaryDir outside;
+        const QByteArray secret = "[config]\ntotal=1\n\n[macro]\n0=the user's own file\n";
+        const QString victim = outside.filePath("victim.bin");
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(secret) == secret.size());
+        file.close();
+        StoreFixture store;
+        myQQuickView &view = store.view();
+        QDir().mkpath(store.path("modules/macro"));
+        QVERIFY(QFile::link(victim, store.path("modules/macro/Linked.bin")));
+        QVERIFY(QFile::link(outside.filePath("created.bin"), store.path("modules/macro/Dangling.bin")));
+        QVERIFY(QFile::remove(store.path("modules/setting/p3.bin")));
+        QVERIFY(QFile::link(victim, store.path("modules/setting/p3.bin")));
+        MessageCapture messages;
+
+        QCOMPARE(view.saveMacroIni("Linked", {"1,A"}, 1), QVariant(false));
+        QVERIFY(!view.loadMacroIni("Linked").join(',').contains("own file"));
+        QCOMPARE(view.createMacroIni("Dangling", 0), QVariant(false));
+        view.setCurrentProfile(2);
+        view.setData("mouse/reportRate", 9);
+        store.flush();
+
+        QCOMPARE(filesUnder(outside.path()), (QStringList{"victim.bin"}));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), secret);
+        const QString why = "saveMacroIni refused: modules/macro/Linked.bin is a link to " + victim
+                            + " outside its folder";
+        QVERIFY2(messages.contains(why), qPrintable(messages.messages().join('\n')));
+    }
+
 private:
+    static QStringList filesUnder(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
     static QString outsidePath() { return QDir::tempPath() + QStringLiteral("/zephra-macro-outside"); }
 };
 

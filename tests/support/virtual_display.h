@@ -7,10 +7,13 @@
 
 #include <sys/types.h>
 
+struct xcb_connection_t;
+
 class VirtualDisplay
 {
 public:
-    VirtualDisplay();
+    // `screen` is Xvfb's screen geometry, width x height x depth.
+    explicit VirtualDisplay(const QByteArray &screen = "1024x768x24");
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay &) = delete;
     VirtualDisplay &operator=(const VirtualDisplay &) = delete;
@@ -19,6 +22,12 @@ public:
     QString xdotool;
     QString missing;
 
+    // Makes the display look as if a system tray ran on it (a client owns the tray's selection), until
+    // withdrawTray() or the end of the object. Programs started afterwards find a tray.
+    bool provideTray();
+    void withdrawTray();
+
 private:
     pid_t pid = -1;
+    xcb_connection_t *trayOwner = nullptr;
 };

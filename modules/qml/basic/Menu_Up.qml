@@ -12,6 +12,8 @@ Item {
     // The profiles offered: [{name, profile}], and the profile in use.
     property var profiles: []
     property int profileNo: 0
+    // False while the mouse is gone: the profile cannot change, the window's buttons still work.
+    property bool settingsEnabled: true
     readonly property alias profileList: profileDrop
 
     signal changeProfile(int profile)
@@ -37,6 +39,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: 144
         height: 24
+        enabled: menu.settingsEnabled
+        opacity: enabled ? 1.0 : 0.4
         model: menu.profiles.map(function (p) { return p.name })
         currentIndex: menu.indexOfProfile(menu.profileNo)
         onSelected: (index) => menu.changeProfile(menu.profiles[index].profile)

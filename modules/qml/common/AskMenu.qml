@@ -1,8 +1,8 @@
 import QtQuick
 import "Style.js" as Style
 
-// The menu of the ask button: the maker's web page (opened with the system's URL handler) and the
-// version.
+// The menu of the ask button: the maker's web page (opened with the system's URL handler), the version,
+// and "Quit", which ends the program (the only way where the desktop shows no tray).
 Rectangle {
     id: menu
 
@@ -10,7 +10,7 @@ Rectangle {
 
     visible: false
     width: 200
-    height: 60
+    height: 89
     color: "#10171d"
     border.color: Style.colorOrange
 
@@ -18,13 +18,19 @@ Rectangle {
         anchors.fill: parent
         anchors.margins: 1
         Repeater {
-            model: [menu.url, "verison:1.0"]
+            model: [menu.url, "verison:1.0", "Quit"]
             Rectangle {
                 required property int index
                 required property var modelData
                 width: menu.width - 2
                 height: 29
-                color: entryArea.containsMouse ? Style.colorGray2 : "transparent"
+                objectName: "askEntry" + index
+                activeFocusOnTab: true
+                Accessible.role: Accessible.MenuItem
+                Accessible.name: modelData
+                Accessible.onPressAction: entryArea.clicked(null)
+                Keys.onReturnPressed: entryArea.clicked(null)
+                color: entryArea.containsMouse || activeFocus ? Style.colorGray2 : "transparent"
                 Text {
                     x: 10
                     width: parent.width - 20
@@ -43,6 +49,8 @@ Rectangle {
                         menu.visible = false
                         if (index === 0)
                             Qt.openUrlExternally(menu.url)
+                        else if (index === 2)
+                            ui_Ctl.quit()
                     }
                 }
             }

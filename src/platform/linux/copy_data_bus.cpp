@@ -2,15 +2,13 @@
 
 #include "input_capture.h"
 
-#include <QDBusConnection>
 #include <QDBusError>
 #include <QDebug>
 
-CopyDataBus::CopyDataBus(InputCapture *inputCapture, QObject *parent)
+CopyDataBus::CopyDataBus(InputCapture *inputCapture, QObject *parent, QDBusConnection bus)
     : QObject(parent)
     , capture(inputCapture)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         qDebug() << "copy-data channel unavailable: no session bus";
         return;

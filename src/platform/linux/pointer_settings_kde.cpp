@@ -1,5 +1,6 @@
 #include "pointer_settings_kde.h"
 
+#include "durable_file.h"
 #include "pointer_settings_kconfig_text.h"
 #include "pointer_steps.h"
 
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 
 namespace {
 
@@ -89,10 +89,10 @@ PointerSettings::Result KdePointerSettings::write(const QString &file, QByteArra
         return Result::Failed;
     }
     QDir().mkpath(folder);
-    // Written whole or not at all: KDE never reads a half-written file.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(*edited) != edited->size() || !out.commit()) {
-        qDebug().noquote() << "cannot write" << path;
+    // Written whole or not at all: KDE never reads a half-written file, and a full disk leaves the old one.
+    QString reason;
+    if (!durable::replaceFile(path, *edited, &reason)) {
+        qDebug().noquote() << reason;
         return Result::Failed;
     }
     announce(file, group, key);

@@ -151,4 +151,9 @@ std::unique_ptr<InputSource> createInputSource(InputCapture &capture)
     return std::make_unique<WindowsHookSource>(capture);
 }
 
+std::unique_ptr<InputSource> createWindowInputSource(InputCapture &, QObject *)
+{
+    return nullptr;  // the low-level hooks see all input of the desktop
+}
+
 }  // namespace capture

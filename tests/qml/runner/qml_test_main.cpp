@@ -43,7 +43,7 @@ public:
     using FileDialogs::FileDialogs;
 
     QString openFileName(QWidget *, const QString &, const QString &) override { return answer; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return answer; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return answer; }
 
     Q_INVOKABLE void setDialogAnswer(const QString &file) { answer = file; }
     Q_INVOKABLE bool exists(const QString &file) const { return QFile::exists(file); }

@@ -38,6 +38,8 @@ public slots:
     void onYChanged(int y) { log->add(QStringLiteral("ui_Ctl.onYChanged"), {y}); }
     void setBusy(int busyTime) { log->add(QStringLiteral("ui_Ctl.setBusy"), {busyTime}); }
     void setBusy() { setBusy(0); }
+    bool startSystemMove() { return false; }   // as an X server without a window manager: QML drags itself
+    void quit() { log->add(QStringLiteral("ui_Ctl.quit"), {}); }
 
 private:
     CallLog *log;

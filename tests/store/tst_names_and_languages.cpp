@@ -81,7 +81,8 @@ private slots:
         QCOMPARE(dpiSwitchTexts.at(2), QString("three"));
 
         view.getLangStrings("other", "ChineseSimplified");
-        QCOMPARE(dpiSwitchTexts, QStringList(8, QString::fromUtf8("DPI切换到")));
+        QCOMPARE(dpiSwitchTexts.first(), QString::fromUtf8("DPI切换到第1档"));
+        QCOMPARE(dpiSwitchTexts.last(), QString::fromUtf8("DPI切换到第8档"));
         dpiSwitchTexts = before;
     }
 };

@@ -108,6 +108,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Calls a function of the QML root item by name; nothing happens when there is no root item.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 DemoProcess::DemoProcess(const QByteArray &x11Display, const QString &folder)
@@ -32,14 +33,18 @@ DemoProcess::~DemoProcess()
 
 QString DemoProcess::executable() const
 {
-    return root + QStringLiteral("/zephra-config-demo");
+    return root + QLatin1Char('/') + QFileInfo(QStringLiteral(ZEPHRA_DEMO_PATH)).fileName();
 }
 
 QProcessEnvironment DemoProcess::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (display.isEmpty()) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    }
     env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zephra.ui.debug=true"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
@@ -47,10 +52,26 @@ QProcessEnvironment DemoProcess::environment() const
     return env;
 }
 
+void DemoProcess::setLauncher(const QString &program, const QStringList &arguments)
+{
+    launcher = program;
+    launcherArguments = arguments;
+}
+
+void DemoProcess::setEnvironmentValue(const QString &name, const QString &value)
+{
+    QProcessEnvironment env = process.processEnvironment();
+    env.insert(name, value);
+    process.setProcessEnvironment(env);
+}
+
 bool DemoProcess::start()
 {
     clock.start();
-    process.start(executable(), {});
+    if (launcher.isEmpty())
+        process.start(executable(), {});
+    else
+        process.start(launcher, launcherArguments + QStringList{executable()});
     return process.waitForStarted(10000);
 }
 

@@ -123,7 +123,7 @@ void pushInput(int device, int interfaceNumber, const Bytes &report)
     if (it == s.devices.end())
         return;
     it->second.model->inputQueue(interfaceNumber).push_back(report);
-    s.changed.notify_all();
+    deliverInput(s, device);
 }
 
 void pushDpiSwitch(int device, uint8_t stage)
@@ -132,7 +132,7 @@ void pushDpiSwitch(int device, uint8_t stage)
     std::lock_guard guard(s.lock);
     auto it = s.devices.find(device);
     if (it != s.devices.end() && it->second.model->switchDpi(stage))
-        s.changed.notify_all();
+        deliverInput(s, device);
 }
 
 int pressDpiButton(int device, int stages)
@@ -144,7 +144,7 @@ int pressDpiButton(int device, int stages)
         return 1;
     const uint8_t next = it->second.model->nextDpiStage(stages);
     if (it->second.model->switchDpi(next))
-        s.changed.notify_all();
+        deliverInput(s, device);
     return next;
 }
 
@@ -195,7 +195,7 @@ int openHandles()
 {
     Sim &s = sim();
     std::lock_guard guard(s.lock);
-    return s.handles;
+    return int(s.handles.size());
 }
 
 }  // namespace vmouse

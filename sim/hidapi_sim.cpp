@@ -122,9 +122,10 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
     dev->device = device;
     dev->interfaceNumber = iface;
     dev->generation = it->second.generation;
-    ++s.handles;
+    s.handles.insert(dev);
     s.openError.clear();
     record(s, eventFor(Kind::Open, dev));
+    deliverInput(s, device);
     return dev;
 }
 
@@ -153,7 +154,7 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
     std::lock_guard guard(s.lock);
     dueFault(s, Fn::Close);   // counted; closing cannot fail
     record(s, eventFor(Kind::Close, dev));
-    --s.handles;
+    s.handles.erase(dev);
     delete dev;
 }
 
@@ -180,6 +181,8 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
     if (!accepted)
         e.name += e.name.empty() ? "refused" : " (refused)";
     record(s, e);
+    if (accepted)
+        deliverInput(s, dev->device);   // a download command queues input reports
     return accepted ? int(length) : -1;
 }
 
@@ -234,13 +237,11 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char 
         return -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
     for (;;) {
-        Slot *slot = live(s, dev);
-        if (!slot)
+        if (!live(s, dev))
             return -1;
-        auto &queue = slot->model->inputQueue(dev->interfaceNumber);
-        if (!queue.empty()) {
-            const Bytes report = queue.front();
-            queue.pop_front();
+        if (!dev->reports.empty()) {
+            const Bytes report = dev->reports.front();
+            dev->reports.pop_front();
             const size_t n = std::min(length, report.size());
             std::memcpy(data, report.data(), n);
             Event e = eventFor(Kind::Input, dev);

@@ -9,6 +9,7 @@
 #include "window_driver.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -206,6 +207,30 @@ private slots:
         const int second = passAfter(run, mark);
         QVERIFY2(second >= 0 && run.lines()[second] == QLatin1String("Device DisConnect"), qPrintable(run.lines().mid(mark).join('\n')));
         QCOMPARE(run.lines().filter(QRegularExpression("^Setup check:")).size(), 1);
+        quit(run);
+    }
+
+    // A 560-family mouse answers each profile read with four input reports at once: the transport reads
+    // them all on the handle that sent the command (hidraw drops what was listed for a closed handle).
+    void profileDownloadOf560Family()
+    {
+        DemoProcess run(QByteArray{});
+        QFile config(run.folder() + QStringLiteral("/modules/setting/apConfig.bin"));
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        const QByteArray text = config.readAll().replace("icType=553", "icType=560");
+        config.close();
+        QVERIFY(config.open(QIODevice::WriteOnly | QIODevice::Truncate) && config.write(text) == text.size());
+        config.close();
+        QVERIFY(start(run));
+        const QString command = nodesOf(run, 1).value(1);
+        const int connected = run.waitFor("^Device Connect$", 15000);
+        const int started = run.waitFor("QML initUI +returned", 15000, connected);
+        QVERIFY2(started >= 0, qPrintable(run.lines().join('\n')));
+        const QStringList pass = run.lines().mid(connected, started - connected);
+        // Profiles 0 to 4 (the shipped settings have gun keys), 128 bytes each in reports of 32.
+        QCOMPARE(pass.filter(QRegularExpression(QStringLiteral("^%1 ioctl HIDIOCSFEATURE\\(9\\) = 9: .* 560 8CH readProfile$")
+                                                    .arg(command))).size(), 5);
+        QCOMPARE(pass.filter(QRegularExpression(QStringLiteral("^%1 read\\(33\\) = 32: ").arg(command))).size(), 20);
         quit(run);
     }
 

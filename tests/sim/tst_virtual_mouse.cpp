@@ -335,6 +335,27 @@ private slots:
         hid_close(listen);
     }
 
+    // As on hidraw: a report sent while a handle is open is listed for every open handle and dropped
+    // with the handle that did not read it; one sent while none is open waits in the device.
+    void inputReportsBelongToTheOpenHandles()
+    {
+        const int id = addDevice(demoMouse(Family::F553, false));
+        uint8_t buf[8] = {};
+        pushDpiSwitch(id, 2);
+        hid_device *a = hid_open_path(pathOf(id, 2).c_str());
+        hid_device *b = hid_open_path(pathOf(id, 2).c_str());
+        QCOMPARE(hid_read_timeout(a, buf, sizeof buf, 0), 4);   // sent before any open: the first one gets it
+        QCOMPARE(hid_read_timeout(b, buf, sizeof buf, 0), 0);
+        pushDpiSwitch(id, 3);
+        hid_close(a);
+        QCOMPARE(hid_read_timeout(b, buf, sizeof buf, 0), 4);
+        QCOMPARE(buf[3], uint8_t(3));
+        hid_close(b);
+        a = hid_open_path(pathOf(id, 2).c_str());
+        QCOMPARE(hid_read_timeout(a, buf, sizeof buf, 0), 0);   // a's copy went with its handle
+        hid_close(a);
+    }
+
     void logIsTimeStampedAndReadable()
     {
         int64_t now = 1000;

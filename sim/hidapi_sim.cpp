@@ -5,6 +5,8 @@
 
 #include "sim_core.h"
 
+#include "framing.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -162,7 +164,8 @@ int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *dev, int nonbloc
 {
     Sim &s = sim();
     std::lock_guard guard(s.lock);
-    if (faultHits(s, Fn::SetNonblocking, dev) || !live(s, dev))
+    // hidraw's hidapi only notes the mode (reads wait with poll()): it fails for no device, gone or not.
+    if (faultHits(s, Fn::SetNonblocking, dev) || !dev)
         return -1;
     dev->nonblocking = nonblock != 0;
     return 0;
@@ -193,9 +196,15 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
     Event e = eventFor(Kind::FeatureIn, dev);
     Slot *slot = faultHits(s, Fn::GetFeature, dev) ? nullptr : live(s, dev);
     const InterfaceSpec *iface = slot ? interfaceOf(*slot, dev->interfaceNumber) : nullptr;
-    const int got = iface && data ? slot->model->answerFeature(*iface, data, length, e) : -1;
-    if (got > 0)
+    // As hidraw: report id 0 stays in byte 0 and the device's answer follows, as much as there is room for;
+    // fewer than 2 bytes, or a numbered report this device does not have, fail.
+    uint8_t report[frame::kReportSize] = {};
+    int got = iface && data && length >= 2 && data[0] == 0 ? slot->model->answerFeature(*iface, report, sizeof report, e) : -1;
+    if (got > 0) {
+        got = int(std::min(length, sizeof report));
+        std::memcpy(data + 1, report + 1, size_t(got) - 1);
         e.wire.assign(data, data + got);
+    }
     else
         e.name = "refused";
     record(s, e);
@@ -216,7 +225,8 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
         e.wire.assign(data, data + length);
     Slot *slot = faultHits(s, Fn::Write, dev) ? nullptr : live(s, dev);
     const InterfaceSpec *iface = slot ? interfaceOf(*slot, dev->interfaceNumber) : nullptr;
-    if (!iface || !data) {
+    // hidraw takes reports of 2 bytes and more (the report id and at least one byte).
+    if (!iface || !data || length < 2) {
         e.name = "refused";
         record(s, e);
         return -1;

@@ -356,6 +356,25 @@ private slots:
         hid_close(a);
     }
 
+    // Return values as hidraw's hidapi gives them: a feature report cut to the caller's room (report id
+    // kept), numbered reports and one-byte writes refused, the blocking mode noted even on a gone device.
+    void returnValuesAsOnHidraw()
+    {
+        const int id = addDevice(demoMouse(Family::F553, false));
+        hid_device *dev = hid_open_path(pathOf(id, 1).c_str());
+        const frame::Report block = frame::buildReport(0x0B, {2});
+        QCOMPARE(hid_send_feature_report(dev, block.data(), block.size()), 9);
+        uint8_t answer[9] = {};
+        QCOMPARE(hid_get_feature_report(dev, answer, 5), 5);
+        QCOMPARE(fixture::bytes(answer, 5), fixture::bytes(block.data(), 5));
+        answer[0] = 1;
+        QCOMPARE(hid_get_feature_report(dev, answer, 9), -1);
+        QCOMPARE(hid_write(dev, answer, 1), -1);
+        unplug(id);
+        QCOMPARE(hid_set_nonblocking(dev, 0), 0);
+        hid_close(dev);
+    }
+
     void logIsTimeStampedAndReadable()
     {
         int64_t now = 1000;

@@ -144,8 +144,8 @@ Answer HidrawNode::ioctl(unsigned long request, uint8_t *arg, size_t size)
     case kGetName: answer = copyText(hidName_, arg, size); break;
     case kGetPhys: answer = copyText(phys_, arg, size); break;
     case kGetUniq: answer = copyText(std::string(), arg, size); break;
-    case kSetFeature: return sendFeature(arg, size);
-    case kGetFeature: return getFeature(arg, size);
+    case kSetFeature: return sendFeature(call, arg, size);
+    case kGetFeature: return getFeature(call, arg, size);
     case kSetInput:
     case kGetInput:
     case kSetOutput:
@@ -168,14 +168,18 @@ Answer HidrawNode::copyText(const std::string &text, uint8_t *arg, size_t size)
     return {long(n), 0};
 }
 
-Answer HidrawNode::sendFeature(uint8_t *arg, size_t size)
+vmouse::Event HidrawNode::event(vmouse::Kind kind) const
 {
-    char call[48];
-    std::snprintf(call, sizeof call, "ioctl HIDIOCSFEATURE(%zu)", size);
-    vmouse::Event event;
-    event.kind = vmouse::Kind::FeatureOut;
-    event.device = device_;
-    event.interfaceNumber = iface_.number;
+    vmouse::Event e;
+    e.kind = kind;
+    e.device = device_;
+    e.interfaceNumber = iface_.number;
+    return e;
+}
+
+Answer HidrawNode::sendFeature(const char *call, uint8_t *arg, size_t size)
+{
+    vmouse::Event event = this->event(vmouse::Kind::FeatureOut);
     event.wire.assign(arg, arg + size);
     Answer answer = refusedLength(size).value_or(Answer{long(size), 0});
     // A block the device does not take (wrong length, another interface, a stalled device) is a stall.
@@ -186,14 +190,9 @@ Answer HidrawNode::sendFeature(uint8_t *arg, size_t size)
     return answer;
 }
 
-Answer HidrawNode::getFeature(uint8_t *arg, size_t size)
+Answer HidrawNode::getFeature(const char *call, uint8_t *arg, size_t size)
 {
-    char call[48];
-    std::snprintf(call, sizeof call, "ioctl HIDIOCGFEATURE(%zu)", size);
-    vmouse::Event event;
-    event.kind = vmouse::Kind::FeatureIn;
-    event.device = device_;
-    event.interfaceNumber = iface_.number;
+    vmouse::Event event = this->event(vmouse::Kind::FeatureIn);
     Answer answer = refusedLength(size).value_or(Answer{});
     if (answer.result == 0) {
         // Report id 0 stays in byte 0 and the device's 8 bytes follow, as many as the caller has room for;
@@ -216,10 +215,7 @@ Answer HidrawNode::write(const uint8_t *data, size_t length)
 {
     char call[32];
     std::snprintf(call, sizeof call, "write(%zu)", length);
-    vmouse::Event event;
-    event.kind = vmouse::Kind::Output;
-    event.device = device_;
-    event.interfaceNumber = iface_.number;
+    vmouse::Event event = this->event(vmouse::Kind::Output);
     event.wire.assign(data, data + length);
     Answer answer = present_ ? refusedLength(length).value_or(Answer{long(length), 0}) : failure(ENODEV);
     if (answer.result > 0)
@@ -240,10 +236,7 @@ std::optional<Answer> HidrawNode::read(Opener opener, uint8_t *out, size_t capac
     it->second.pop_front();
     const size_t n = std::min(capacity, report.size());
     std::copy_n(report.begin(), n, out);
-    vmouse::Event event;
-    event.kind = vmouse::Kind::Input;
-    event.device = device_;
-    event.interfaceNumber = iface_.number;
+    vmouse::Event event = this->event(vmouse::Kind::Input);
     event.wire.assign(report.begin(), report.begin() + long(n));
     char call[32];
     std::snprintf(call, sizeof call, "read(%zu)", capacity);

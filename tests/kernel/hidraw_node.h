@@ -66,8 +66,9 @@ public:
     std::vector<std::string> takeLog();
 
 private:
-    Answer sendFeature(uint8_t *arg, size_t size);
-    Answer getFeature(uint8_t *arg, size_t size);
+    vmouse::Event event(vmouse::Kind kind) const;
+    Answer sendFeature(const char *call, uint8_t *arg, size_t size);
+    Answer getFeature(const char *call, uint8_t *arg, size_t size);
     Answer copyText(const std::string &text, uint8_t *arg, size_t size);
     void note(const std::string &call, const Answer &answer, const vmouse::Event *event = nullptr);
 

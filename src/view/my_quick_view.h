@@ -8,11 +8,15 @@
 
 #include "device_traits.h"
 
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+
+// What the interface does, for the program's output ("zephra.ui", off unless switched on).
+Q_DECLARE_LOGGING_CATEGORY(lcUi)
 
 class FileDialogs;
 class Hid_Thread;
@@ -111,6 +115,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Calls a function of the QML root item by name; nothing happens when there is no root item.

@@ -114,10 +114,14 @@ private slots:
         QVERIFY2(out >= 0, qPrintable(run.lines().join('\n')));
         const QRegularExpressionMatch sent = challenge.match(run.lines()[out]);
         QVERIFY(!sent.captured(1).startsWith(QLatin1String("00 ") + sent.captured(2)));
-        QVERIFY(QRegularExpression(QStringLiteral("^%1 ioctl HIDIOCGFEATURE\\(9\\) = 9: .* plain \\[ 00 00 %2 ")
-                                       .arg(command, sent.captured(2)))
-                    .match(run.lines().value(out + 1))
-                    .hasMatch());
+        // The answer is the next feature read on the command node (the program's own lines may come between).
+        const int answer = int(run.lines().indexOf(
+            QRegularExpression(QStringLiteral("^%1 ioctl HIDIOCGFEATURE\\(9\\).*").arg(command)), out + 1));
+        QVERIFY2(QRegularExpression(QStringLiteral("^%1 ioctl HIDIOCGFEATURE\\(9\\) = 9: .* plain \\[ 00 00 %2 ")
+                                        .arg(command, sent.captured(2)))
+                     .match(run.lines().value(answer))
+                     .hasMatch(),
+                 qPrintable(run.lines().mid(out, 4).join('\n')));
         QVERIFY(run.waitFor(QStringLiteral("^%1 ioctl HIDIOCGRDESCSIZE = 0$").arg(listener), 5000) >= 0);
         QVERIFY(readyAfter(run, out) >= 0);
 

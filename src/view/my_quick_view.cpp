@@ -117,3 +117,12 @@ void myQQuickView::focusInEvent(QFocusEvent *event)
     QQuickWidget::focusInEvent(event);
     event->accept();
 }
+
+void myQQuickView::changeEvent(QEvent *event)
+{
+    // Whether the interface takes input: the busy guard and the listener (a device gone) turn it off, a
+    // pass that accepts a device turns it on again.
+    if (event->type() == QEvent::EnabledChange)
+        qCDebug(lcUi).noquote() << (isEnabled() ? "view enabled" : "view disabled");
+    QQuickWidget::changeEvent(event);
+}

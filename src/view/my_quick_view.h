@@ -9,6 +9,7 @@
 
 #include "device_traits.h"
 
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QQuickWidget>
 #include <QStringList>
@@ -16,6 +17,9 @@
 #include <QVariantList>
 
 #include <memory>
+
+// What the interface does, for the program's output ("zephra.ui", off unless switched on).
+Q_DECLARE_LOGGING_CATEGORY(lcUi)
 
 namespace bridge {
 struct DeviceSide;
@@ -119,6 +123,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Calls a function of the QML root item by name; nothing happens when there is no root item.

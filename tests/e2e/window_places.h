@@ -9,6 +9,7 @@ const QPoint kTitleBar(300, 20);   // left of the profile list: drags the window
 const QPoint kMacroEditorButton(110, 608);
 const QPoint kSystemSettingButton(220, 608);
 const QPoint kSaveButton(948, 608);
+const QPoint kKeyResetButton(273, 78);
 const QPoint kKey6Entry(160, 321);
 const QPoint kDpiStage1Handle(763, 119);
 const QPoint kDpiStage1PastEnd(1000, 119);

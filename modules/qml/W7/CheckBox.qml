@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // A check box with a text. A click emits toggled(newState); the owner stores it and binds `checked`.
 Item {
@@ -24,7 +25,7 @@ Item {
             visible: box.checked
             text: "✓"
             color: Style.colorOrange
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
             font.bold: true
         }
@@ -36,7 +37,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: box.text
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
     MouseArea {

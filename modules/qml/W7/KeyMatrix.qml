@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/KeyFunctions.js" as KeyFunctions
 import "../common"
@@ -177,7 +178,7 @@ Item {
         x: 4
         text: keyMatrix.keyMatrixLang[1]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -210,7 +211,7 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     text: keyMatrix.keyMatrixLang[0] + " " + (row.index + 1)
                     color: Style.dimColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 Text {
@@ -220,7 +221,7 @@ Item {
                     text: keyMatrix.keyList[row.index].text
                     elide: Text.ElideRight
                     color: rowArea.containsMouse ? Style.colorOrange : Style.fontColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 MouseArea {

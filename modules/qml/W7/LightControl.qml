@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
@@ -121,7 +122,7 @@ Item {
         x: 4
         text: light.lightControlLang[0]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -158,7 +159,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[5]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             SliderButton {
@@ -181,7 +182,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[7]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             SliderButton {
@@ -203,7 +204,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[6]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             Row {

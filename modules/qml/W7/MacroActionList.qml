@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/MacroCode.js" as MacroCode
 
 // The actions of a macro, one row each, with one current action. A click makes an action current; the
@@ -45,7 +46,7 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 text: row.index + 1
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize0
             }
             Text {
@@ -54,7 +55,7 @@ Rectangle {
                 visible: !(row.isDelay && row.isCurrent && box.editable)
                 text: box.textOf(row.modelData)
                 color: row.isDelay ? Style.dimColor : row.isCurrent ? Style.colorOrange : Style.fontColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             MouseArea {
@@ -88,7 +89,7 @@ Rectangle {
                         anchors.verticalCenter: parent.verticalCenter
                         text: "ms"
                         color: Style.dimColor
-                        font.family: Style.fontFamily
+                        font.family: Theme.fontFamily
                         font.pixelSize: Style.fontSize0
                     }
                 }

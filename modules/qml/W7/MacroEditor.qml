@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/MacroCode.js" as MacroCode
 import "../common/NameLists.js" as NameLists
@@ -343,7 +344,7 @@ DialogFrame {
 
     component Heading: Text {
         color: Style.dimColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
 
@@ -456,7 +457,7 @@ DialogFrame {
                 visible: editor.macroName !== ""
                 text: editor.byteCount + " / " + MacroCode.deviceMacroSize
                 color: editor.isFull ? Style.pendingColor : Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize0
             }
 
@@ -506,7 +507,7 @@ DialogFrame {
                     text: editor.captureHint
                     wrapMode: Text.WordWrap
                     color: Style.pendingColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
             }

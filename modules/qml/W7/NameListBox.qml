@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // A framed list of names with one current entry and, optionally, one marked entry. A click chooses an
 // entry; a double click on an entry from `renamableFrom` on opens a field over it for a new name, which
@@ -54,7 +55,7 @@ Rectangle {
                 text: String(row.modelData)
                 elide: Text.ElideRight
                 color: row.index === box.currentIndex ? Style.colorOrange : Style.fontColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             Text {

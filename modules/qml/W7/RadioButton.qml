@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // One choice of a group. A click emits clicked(); the owner decides which choice is `checked`.
 Item {
@@ -37,7 +38,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: radio.text
         color: radio.checked || area.containsMouse ? Style.colorOrange : Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: radio.pixelSize
     }
     MouseArea {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // A framed text field. As a number field (`numeric`) it takes whole numbers from `minimum` to `maximum`
 // and emits edited(text) when the user finishes. As a capture field (`readOnly`) it shows what the owner
@@ -36,7 +37,7 @@ Rectangle {
         readOnly: field.readOnly
         color: Style.fontColor
         selectionColor: Style.colorOrange
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
         validator: field.numeric ? numbers : null
         onEditingFinished: if (!field.readOnly) field.edited(text)

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
@@ -93,14 +94,14 @@ DialogFrame {
         Text {
             text: row.label
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize2
         }
         Text {
             y: 26
             text: system.systemSettingLang[3]
             color: Style.dimColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
         SliderButton {
@@ -118,7 +119,7 @@ DialogFrame {
             y: 26
             text: system.systemSettingLang[4]
             color: Style.dimColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
     }
@@ -162,7 +163,7 @@ DialogFrame {
                         Text {
                             text: system.systemSettingLang[5]
                             color: Style.fontColor
-                            font.family: Style.fontFamily
+                            font.family: Theme.fontFamily
                             font.pixelSize: Style.fontSize2
                         }
                         Row {

@@ -1,16 +1,22 @@
 import QtQuick
 import "Style.js" as Style
+import "../theme"
+import "Languages.js" as Languages
 
 // The menu of the ask button: the maker's web page (opened with the system's URL handler), the version,
-// and "Quit", which ends the program (the only way where the desktop shows no tray).
+// the language (a list of the shipped languages beside the menu; a choice emits languageChosen) and
+// "Quit", which ends the program (the only way where the desktop shows no tray).
 Rectangle {
     id: menu
 
     property string url: ""
+    // The language shown.
+    property string language: ""
+    signal languageChosen(string code)
 
     visible: false
     width: 200
-    height: 89
+    height: 4 * 29 + 2
     color: "#10171d"
     border.color: Style.colorOrange
 
@@ -18,7 +24,8 @@ Rectangle {
         anchors.fill: parent
         anchors.margins: 1
         Repeater {
-            model: [menu.url, "verison:1.0", "Quit"]
+            id: entries
+            model: [menu.url, "verison:1.0", "Language: " + Languages.nameOf(menu.language), "Quit"]
             Rectangle {
                 required property int index
                 required property var modelData
@@ -30,6 +37,7 @@ Rectangle {
                 Accessible.name: modelData
                 Accessible.onPressAction: entryArea.clicked(null)
                 Keys.onReturnPressed: entryArea.clicked(null)
+                Keys.onLeftPressed: if (index === 2) languages.open()
                 color: entryArea.containsMouse || activeFocus ? Style.colorGray2 : "transparent"
                 Text {
                     x: 10
@@ -38,7 +46,7 @@ Rectangle {
                     text: modelData
                     elide: Text.ElideRight
                     color: Style.fontColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 MouseArea {
@@ -46,14 +54,35 @@ Rectangle {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: {
+                        if (index === 2) {
+                            if (languages.visible)
+                                languages.visible = false
+                            else
+                                languages.open()
+                            return
+                        }
                         menu.visible = false
                         if (index === 0)
                             Qt.openUrlExternally(menu.url)
-                        else if (index === 2)
+                        else if (index === 3)
                             ui_Ctl.quit()
                     }
                 }
             }
         }
+    }
+
+    // The languages, to the left of the menu beside their entry.
+    LanguageMenu {
+        id: languages
+        objectName: "languageMenu"
+        x: -width + 1
+        y: 1 + 2 * 29
+        current: menu.language
+        onChosen: (code) => {
+            menu.visible = false
+            menu.languageChosen(code)
+        }
+        onClosedByKey: entries.itemAt(2).forceActiveFocus()
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import "Style.js" as Style
+import "../theme"
 
 // A question with OK and Cancel, draggable inside the window. OK emits accepted(); Cancel only closes.
 DialogFrame {
@@ -23,7 +24,7 @@ DialogFrame {
         wrapMode: Text.WordWrap
         text: box.text + "?"
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize2
     }
     Row {

@@ -479,7 +479,7 @@ Item {
     AskMenu {
         id: askMenu
         objectName: "askMenu"
-        x: 810
+        x: 780
         y: 42
         z: 80
         url: mainIten.url

@@ -130,14 +130,16 @@ Item {
         id: modeDrop
         objectName: "modeList"
         anchors.left: title.right
-        anchors.leftMargin: 16
+        anchors.leftMargin: 8
         anchors.verticalCenter: title.verticalCenter
-        width: 130
+        // Between the title and the Reset button, whose texts' lengths differ by language.
+        width: Math.min(130, resetButton.x - 8 - x)
         model: light.modeTexts.map(function (i) { return light.lightControlLang[i] })
         currentIndex: light.mode
         onSelected: (index) => light.setMode(index)
     }
     TextButton {
+        id: resetButton
         objectName: "resetButton"
         anchors.right: parent.right
         anchors.verticalCenter: title.verticalCenter

@@ -89,7 +89,9 @@ DialogFrame {
         property string label
         property int value
         signal moved(int value)
-        width: 420
+        // Beside the row's picture, within the dialog's margins; the slider takes the room the two texts
+        // at its ends leave (their lengths differ by language).
+        width: 380
         height: 48
         Text {
             text: row.label
@@ -98,6 +100,7 @@ DialogFrame {
             font.pixelSize: Style.fontSize2
         }
         Text {
+            id: slow
             y: 26
             text: system.systemSettingLang[3]
             color: Style.dimColor
@@ -106,16 +109,17 @@ DialogFrame {
         }
         SliderButton {
             objectName: "slider"
-            x: 50
+            x: Math.max(50, slow.implicitWidth + 10)
             y: 24
-            width: 320
+            width: fast.x - 10 - x
             from: Formulas.speedLow
             to: Formulas.speedHigh
             value: row.value
             onMoved: (v) => row.moved(v)
         }
         Text {
-            x: 380
+            id: fast
+            x: row.width - implicitWidth
             y: 26
             text: system.systemSettingLang[4]
             color: Style.dimColor

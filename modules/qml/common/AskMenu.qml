@@ -15,7 +15,7 @@ Rectangle {
     signal languageChosen(string code)
 
     visible: false
-    width: 200
+    width: 230
     height: 4 * 29 + 2
     color: "#10171d"
     border.color: Style.colorOrange

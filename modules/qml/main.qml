@@ -483,7 +483,7 @@ Item {
         y: 42
         z: 80
         url: mainIten.url
-        language: mainIten.language
+        language: Theme.language
         onLanguageChosen: (code) => mainIten.chooseLanguage(code)
     }
 

@@ -107,6 +107,14 @@ ZephraTestCase {
             settle(item)
     }
 
+    function allTexts(item, out) {
+        if (isText(item) || isInput(item))
+            out.push(item)
+        for (var i = 0; i < item.children.length; ++i)
+            allTexts(item.children[i], out)
+        return out
+    }
+
     function visibleTexts(item, out) {
         if (!item.visible || item.opacity === 0)
             return out
@@ -224,7 +232,18 @@ ZephraTestCase {
                         + room.text + "\" (" + room.view + ") with " + Math.floor(room.px) + " px to spare")
             // A new start in the language shows what the live change shows.
             root.destroy()
-            startUp()
+            createMain()
+            var latinOnly = function (t) {
+                return t.font.family !== Style.cjkFamily && !/[\u3040-\u30ff\u3400-\u9fff\uac00-\ud7af]/.test(t.text)
+            }
+            var made = allTexts(root, []).every(latinOnly)
+            root.initUI()
+            findChild(root, "protectTimer").interval = 1
+            tryCompare(findChild(root, "protectUIItem"), "visible", false, 3000)
+            // Started in a language without CJK texts, no text made so far asks for the CJK font, nor holds a
+            // CJK letter (which would load it through the fallback).
+            if (family !== Style.cjkFamily)
+                verify(made && allTexts(root, []).every(latinOnly), code)
             page("macroEditorMain").selectMacro(0)
             var fresh = walkViews({ px: 0 })
             for (var k = 0; k < Math.max(fresh.length, live.length); ++k)

@@ -9,6 +9,8 @@ Rectangle {
     id: list
 
     property string current: ""
+    // The entries are made when the list first opens: until then none of its texts asks for a font.
+    property bool made: false
     signal chosen(string code)
     signal closedByKey()
 
@@ -25,11 +27,13 @@ Rectangle {
 
     // Shows the list with the keyboard on the language shown.
     function open() {
+        made = true
         visible = true
         focusEntry(Math.max(0, Languages.indexOf(current)))
     }
 
     function focusEntry(i) {
+        var entries = body.item.entries
         entries.itemAt((i + entries.count) % entries.count).forceActiveFocus()
     }
 
@@ -38,60 +42,65 @@ Rectangle {
         closedByKey()
     }
 
-    Column {
+    Loader {
+        id: body
         anchors.fill: parent
         anchors.margins: 1
-        Repeater {
-            id: entries
-            model: Languages.all
-            Rectangle {
-                id: entry
-                required property int index
-                required property var modelData
-                readonly property bool shown: modelData.code === list.current
-                objectName: "language" + modelData.code
-                width: list.width - 2
-                height: 26
-                activeFocusOnTab: true
-                Accessible.role: Accessible.MenuItem
-                Accessible.name: modelData.name
-                Accessible.checkable: true
-                Accessible.checked: shown
-                Accessible.onPressAction: list.chosen(modelData.code)
-                Keys.onReturnPressed: list.chosen(modelData.code)
-                Keys.onEnterPressed: list.chosen(modelData.code)
-                Keys.onSpacePressed: list.chosen(modelData.code)
-                Keys.onUpPressed: list.focusEntry(index - 1)
-                Keys.onDownPressed: list.focusEntry(index + 1)
-                Keys.onBacktabPressed: list.focusEntry(index - 1)
-                Keys.onTabPressed: list.focusEntry(index + 1)
-                Keys.onEscapePressed: list.closeByKey()
-                Keys.onRightPressed: list.closeByKey()
-                color: area.containsMouse || activeFocus ? Style.colorGray2 : "transparent"
-                Text {
-                    x: 8
-                    anchors.verticalCenter: parent.verticalCenter
-                    visible: entry.shown
-                    text: "✓"
-                    color: Style.colorOrange
-                    font.family: Style.latinFamily
-                    font.pixelSize: Style.fontSize1
-                }
-                Text {
-                    x: 26
-                    width: parent.width - 34
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: modelData.name
-                    elide: Text.ElideRight
-                    color: entry.shown ? Style.colorOrange : Style.fontColor
-                    font.family: Languages.fontFamilyFor(modelData.code)
-                    font.pixelSize: Style.fontSize1
-                }
-                MouseArea {
-                    id: area
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onClicked: list.chosen(entry.modelData.code)
+        active: list.made
+        sourceComponent: Column {
+            property alias entries: entries
+            Repeater {
+                id: entries
+                model: Languages.all
+                Rectangle {
+                    id: entry
+                    required property int index
+                    required property var modelData
+                    readonly property bool shown: modelData.code === list.current
+                    objectName: "language" + modelData.code
+                    width: list.width - 2
+                    height: 26
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.MenuItem
+                    Accessible.name: modelData.name
+                    Accessible.checkable: true
+                    Accessible.checked: shown
+                    Accessible.onPressAction: list.chosen(modelData.code)
+                    Keys.onReturnPressed: list.chosen(modelData.code)
+                    Keys.onEnterPressed: list.chosen(modelData.code)
+                    Keys.onSpacePressed: list.chosen(modelData.code)
+                    Keys.onUpPressed: list.focusEntry(index - 1)
+                    Keys.onDownPressed: list.focusEntry(index + 1)
+                    Keys.onBacktabPressed: list.focusEntry(index - 1)
+                    Keys.onTabPressed: list.focusEntry(index + 1)
+                    Keys.onEscapePressed: list.closeByKey()
+                    Keys.onRightPressed: list.closeByKey()
+                    color: area.containsMouse || activeFocus ? Style.colorGray2 : "transparent"
+                    Text {
+                        x: 8
+                        anchors.verticalCenter: parent.verticalCenter
+                        visible: entry.shown
+                        text: "✓"
+                        color: Style.colorOrange
+                        font.family: Style.latinFamily
+                        font.pixelSize: Style.fontSize1
+                    }
+                    Text {
+                        x: 26
+                        width: parent.width - 34
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: modelData.name
+                        elide: Text.ElideRight
+                        color: entry.shown ? Style.colorOrange : Style.fontColor
+                        font.family: Languages.fontFamilyFor(modelData.code)
+                        font.pixelSize: Style.fontSize1
+                    }
+                    MouseArea {
+                        id: area
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: list.chosen(entry.modelData.code)
+                    }
                 }
             }
         }

@@ -39,7 +39,8 @@ function sliderFromDpi(value, minDPI, maxDPI, dpiBase)
     return p
 }
 
-// Pointer speed and double-click speed sliders: positions 3 to 337, turned into a step 0 to 10.
+// Pointer speed and double-click speed sliders: positions 3 to 337, turned into a step 0 to 10 (the
+// pointer settings take no step above 10).
 var speedLow = 3
 var speedHigh = 337
 var speedThresholds = [4, 37, 70, 104, 138, 172, 205, 239, 272, 305, 338]

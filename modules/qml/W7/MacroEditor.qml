@@ -14,7 +14,7 @@ DialogFrame {
 
     property var macroEditorLang: ["Macro Editor", "Macro Name", "New", "Delete", "Action", "Stop Record", "Times",
         "OK", "Start Record", "Delay", "Delete", "Import", "Export", "Insert Delay", "Insert Key",
-        "Insert Left Key", "Insert Middle Key", "Insert Right Key", "", ""]
+        "Insert Left Key", "Insert Middle Key", "Insert Right Key", "The macro is full: recording stopped", ""]
     property var keyNames: null
 
     property var macroNames: []
@@ -29,6 +29,8 @@ DialogFrame {
     readonly property bool isFull: byteCount >= MacroCode.recordLimit
 
     property bool recording: false
+    // Recording stopped by itself: the next key would not have fitted the mouse's macro.
+    property bool stoppedFull: false
     property bool recordDelay: true
     // Ticks of 10 ms since the last recorded key.
     property int ticks: 0
@@ -70,6 +72,7 @@ DialogFrame {
 
     function selectMacro(index) {
         stopRecord()
+        stoppedFull = false
         waitingKey = false
         menuOpen = false
         currentMacro = index >= 0 && index < macroNames.length ? index : -1
@@ -252,16 +255,19 @@ DialogFrame {
         actions = []
         currentAction = -1
         ticks = 0
+        stoppedFull = false
         recording = true
         tick.start()
         return true
     }
 
+    // Ends a recording: every key still held is released at the end, and the macro is stored.
     function stopRecord() {
         if (!recording)
             return
         tick.stop()
         recording = false
+        actions = MacroCode.withHeldReleased(actions)
         save()
     }
 
@@ -274,8 +280,11 @@ DialogFrame {
             if (name === "")
                 return
             var next = MacroCode.recorded(actions, MacroCode.keyAction(code, isDown, name), ticks * 10, recordDelay)
-            if (next === null)
+            if (next === null) {
+                stopRecord()
+                stoppedFull = true
                 return
+            }
             actions = next
             ticks = 0
         } else if (waitingKey && isDown && visible) {
@@ -508,6 +517,18 @@ DialogFrame {
                     color: Style.pendingColor
                     font.family: Style.fontFamily
                     font.pixelSize: Style.fontSize1
+                }
+                Text {
+                    objectName: "fullNotice"
+                    width: 210
+                    visible: editor.stoppedFull
+                    text: editor.macroEditorLang[18]
+                    wrapMode: Text.WordWrap
+                    color: Style.pendingColor
+                    font.family: Style.fontFamily
+                    font.pixelSize: Style.fontSize1
+                    Accessible.role: Accessible.AlertMessage
+                    Accessible.name: text
                 }
             }
             TextButton {

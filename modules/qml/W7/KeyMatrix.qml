@@ -56,7 +56,8 @@ Item {
     }
 
     // Reads the entries (from the default profile when isRecovery) and the factory entries, and sends the
-    // entries when isSendData.
+    // entries when isSendData: first the macros they are bound to, then the key matrices that name them, so
+    // that a profile's buttons never run the macro another profile left in their slots.
     function init(isSendData, isRecovery) {
         var work = []
         var factory = []
@@ -68,8 +69,20 @@ Item {
         }
         keyList = work
         factoryList = factory
-        if (isSendData)
+        if (isSendData) {
+            sendBoundMacros()
             saveData()
+        }
+    }
+
+    // Uploads the macro of every entry bound to one, to the entry's macro slot.
+    function sendBoundMacros() {
+        for (var j = 0; j < 16; ++j) {
+            var codes = keyList[j].codes
+            var name = codes[0] === KeyFunctions.macroFunction ? macroNameOf(codes[2]) : ""
+            if (macroEditor && name !== "")
+                macroEditor.sendMacro(name, codes[2])
+        }
     }
 
     function refreshTexts() {

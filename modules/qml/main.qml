@@ -45,7 +45,8 @@ Item {
     property color colorGray3: Style.colorGray3
 
     readonly property var builtInMainLang: ["Editor", "Macro Editor", "Gun Editor", "LOD", "Config", "Reset",
-        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""]
+        "Reset factory setting", "Cancel", "OK", "System setting", "Save",
+        "Save the changes to the current profile", "Discard", "", ""]
     property var mainLang: builtInMainLang
 
     // Anything waiting for Save.
@@ -56,6 +57,12 @@ Item {
                                       && !sessionStatus.mouseConnected
     readonly property bool dialogOpen: keyAssigmentMain.visible || systemSettingMain.visible || macroEditorMain.visible
                                        || profileMain.visible || gunControlMain.visible || confirmBox.visible
+
+    // Work waiting behind the busy indicator (whileBusy), and whether any is waiting or running.
+    property var busyWork: []
+    property bool working: false
+    // What to do with the answer to the open question (ask).
+    property var answerTo: null
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int dorvCode, int x, int y)
@@ -158,12 +165,15 @@ Item {
         group("other")
     }
 
-    // Sends what waits for Save, in a fixed order.
+    // Sends what waits for Save, in a fixed order, behind the busy indicator.
     function saveAll() {
         mainFocus()
         if (!isPending)
             return
-        controlUIEnable(false)
+        whileBusy(sendPending)
+    }
+
+    function sendPending() {
         if (keyMatrixMain.isSave) {
             keyMatrixMain.isSave = false
             keyMatrixMain.saveData()
@@ -180,7 +190,45 @@ Item {
             lodBoxMain.isSave = false
             lodBoxMain.send()
         }
+    }
+
+    // Runs `work` behind the busy indicator. The indicator is drawn first: the view renders a change a few
+    // milliseconds later and the window system shows it after that, while the uploads block the program
+    // (a gun-key upload takes about two seconds), so the work waits for one frame's time.
+    function whileBusy(work) {
+        controlUIEnable(false)
+        working = true
+        busyWork = busyWork.concat([work])
+        busyStart.restart()
+    }
+
+    function runBusyWork() {
+        while (busyWork.length > 0) {
+            var work = busyWork[0]
+            busyWork = busyWork.slice(1)
+            work()
+        }
+        working = false
         controlUIEnable(true)
+    }
+
+    // Asks `question` in the confirmation box with the answers OK (`okText`), an optional third one
+    // (`otherText`) and Cancel; `then` gets "ok", "other" or "cancel".
+    function ask(question, okText, otherText, then) {
+        mainFocus()
+        confirmBox.text = question
+        confirmBox.okText = okText
+        confirmBox.otherText = otherText
+        confirmBox.okFirst = otherText !== ""
+        answerTo = then
+        confirmBox.open()
+    }
+
+    function answer(choice) {
+        var then = answerTo
+        answerTo = null
+        if (then)
+            then(choice)
     }
 
     // Reads the current profile into every page and sends it.
@@ -196,20 +244,38 @@ Item {
         lodBoxMain.isSave = false
     }
 
+    // Switches to profile `index`. Changes not yet saved are not dropped unasked: saved first, discarded,
+    // or the switch is cancelled.
     function changeProfile(index) {
         if (index === profileNo)
             return
-        controlUIEnable(false)
+        if (!isPending) {
+            whileBusy(function () { switchProfile(index) })
+            return
+        }
+        ask(mainLang[11], mainLang[10], mainLang[12], function (choice) {
+            if (choice === "ok")
+                whileBusy(function () { sendPending(); switchProfile(index) })
+            else if (choice === "other")
+                whileBusy(function () { switchProfile(index) })
+        })
+    }
+
+    function switchProfile(index) {
         profileNo = index
         ui_View.setGlobalData("mouse/profileNo", profileNo)
         ui_View.setCurrentProfile(profileNo)
         sendProfile()
-        controlUIEnable(true)
+    }
+
+    function askFactoryReset() {
+        ask(mainLang[6], mainLang[8], "", function (choice) {
+            if (choice === "ok")
+                whileBusy(factoryReset)
+        })
     }
 
     function factoryReset() {
-        controlUIEnable(false)
-        confirmBox.close()
         keyMatrixMain.isSave = false
         dpiSettingMain.isSave = false
         lightControlMain.isSave = false
@@ -219,7 +285,6 @@ Item {
         dpiSettingMain.currentStage = 1
         gunControlMain.resetGun()
         lodBoxMain.isSave = false
-        controlUIEnable(true)
     }
 
     function openDialog(dialog) {
@@ -273,6 +338,14 @@ Item {
     }
 
     // ---- Layout ----
+
+    // One frame's time for the busy indicator to show before the work blocks.
+    Timer {
+        id: busyStart
+        objectName: "busyStart"
+        interval: 50
+        onTriggered: mainIten.runBusyWork()
+    }
 
     Timer {
         id: protectTimer
@@ -363,6 +436,8 @@ Item {
             x: 320
             y: 64
             skin: mainIten.skin
+            keyLabel: keyMatrixMain.keyMatrixLang[0]
+            onKeyHovered: (index) => mouseMain.highlighted = index
             onKeyClicked: (index) => keyMatrixMain.requestAssignment(index)
         }
 
@@ -433,10 +508,7 @@ Item {
                 TextButton {
                     objectName: "factoryResetButton"
                     text: mainIten.mainLang[5]
-                    onClicked: {
-                        mainIten.mainFocus()
-                        confirmBox.open()
-                    }
+                    onClicked: mainIten.askFactoryReset()
                 }
                 TextButton {
                     objectName: "saveButton"
@@ -522,6 +594,10 @@ Item {
         z: 51
         keyNames: _KeyCodeString
         onModifyMacroData: (name) => mainIten.macroDataChanged(name)
+        onConfirmDelete: (name) => mainIten.ask(macroEditorLang[3] + " " + name, macroEditorLang[3], "", function (choice) {
+            if (choice === "ok")
+                macroEditorMain.deleteCurrent()
+        })
         onDeleteMacro: (name) => mainIten.macroDeleted(name)
         onModifyMacroName: (oldName, newName) => mainIten.macroRenamed(oldName, newName)
     }
@@ -531,6 +607,10 @@ Item {
         objectName: "profileMain"
         z: 50
         profileInUse: mainIten.profileNo
+        onConfirmDelete: (index, name) => mainIten.ask(profileLang[3] + " " + name, profileLang[3], "", function (choice) {
+            if (choice === "ok")
+                profileMain.deleteProfile(index)
+        })
     }
 
     GunControl {
@@ -539,7 +619,8 @@ Item {
         z: 50
     }
 
-    // The factory reset asks first; the box can be dragged inside the window.
+    // The questions (factory reset, deleting a macro or a profile, unsaved changes before a profile
+    // switch); the box can be dragged inside the window.
     ConfirmBox {
         id: confirmBox
         objectName: "confirmBox"
@@ -547,7 +628,10 @@ Item {
         text: mainIten.mainLang[6]
         okText: mainIten.mainLang[8]
         cancelText: mainIten.mainLang[7]
-        onAccepted: mainIten.factoryReset()
+        closeName: mainIten.mainLang[7]
+        onAccepted: mainIten.answer("ok")
+        onOther: mainIten.answer("other")
+        onRejected: mainIten.answer("cancel")
     }
 
     BusyIndicator {

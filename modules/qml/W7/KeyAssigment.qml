@@ -269,7 +269,8 @@ DialogFrame {
                         numeric: true
                         minimum: 0
                         maximum: 255
-                        text: dialog.fireTimes
+                        value: dialog.fireTimes
+                        accessibleName: dialog.keyAssigmentLang[12]
                         onEdited: (t) => dialog.setTimes(Values.toInt(t, 0))
                     }
                     CheckBox {

@@ -44,6 +44,8 @@ DialogFrame {
                                           ? sessionStatus.captureHint : ""
 
     signal modifyMacroData(string name)
+    // The Delete button: the root asks first and then calls deleteCurrent().
+    signal confirmDelete(string name)
     signal deleteMacro(string name)
     signal modifyMacroName(string oldName, string newName)
 
@@ -115,6 +117,13 @@ DialogFrame {
         stopRecord()
         if (macroName !== "")
             ui_View.saveMacroFile(macroName)
+    }
+
+    function askDelete() {
+        if (macroName === "")
+            return false
+        confirmDelete(macroName)
+        return true
     }
 
     // Deletes the selected macro; the root gives its buttons their factory entries.
@@ -399,7 +408,7 @@ DialogFrame {
                     width: 96
                     text: editor.macroEditorLang[3]
                     enabled: editor.macroName !== ""
-                    onClicked: editor.deleteCurrent()
+                    onClicked: editor.askDelete()
                 }
                 TextButton {
                     objectName: "importButton"
@@ -504,7 +513,8 @@ DialogFrame {
                         minimum: 1
                         maximum: MacroCode.maxRepeat
                         enabled: editor.macroName !== "" && !editor.recording
-                        text: editor.repeat
+                        value: editor.repeat
+                        accessibleName: editor.macroEditorLang[6]
                         onEdited: (t) => editor.setRepeat(t)
                     }
                 }

@@ -16,6 +16,8 @@ DialogFrame {
     // The profile in use (never deleted) and the entry chosen in the dialog.
     property int profileInUse: 0
     property int currentIndex: 0
+    // The Delete button: the root asks first and then calls deleteProfile(index).
+    signal confirmDelete(int index, string name)
 
     title: profileLang[0]
     width: 420
@@ -86,6 +88,13 @@ DialogFrame {
             ui_View.saveProfile(profiles[currentIndex].profile)
     }
 
+    function askDelete(index) {
+        if (!NameLists.mayDeleteProfile(profiles, index, profileInUse))
+            return false
+        confirmDelete(index, profiles[index].name)
+        return true
+    }
+
     function deleteProfile(index) {
         if (!NameLists.mayDeleteProfile(profiles, index, profileInUse))
             return false
@@ -150,7 +159,7 @@ DialogFrame {
                     width: 110
                     text: profile.profileLang[3]
                     enabled: NameLists.mayDeleteProfile(profile.profiles, profile.currentIndex, profile.profileInUse)
-                    onClicked: profile.deleteProfile(profile.currentIndex)
+                    onClicked: profile.askDelete(profile.currentIndex)
                 }
                 TextButton {
                     objectName: "exportButton"

@@ -183,7 +183,8 @@ DialogFrame {
                                 maximum: Formulas.scrollMaxLines
                                 enabled: !Formulas.isOneScreen(system.scrollRate)
                                 opacity: enabled ? 1 : 0.4
-                                text: system.lastLines
+                                value: system.lastLines
+                                accessibleName: system.systemSettingLang[6]
                                 onEdited: (t) => {
                                     var n = Values.toInt(t, 0)
                                     if (n >= 1 && n <= Formulas.scrollMaxLines)

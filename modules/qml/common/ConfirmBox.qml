@@ -1,20 +1,30 @@
 import QtQuick
 import "Style.js" as Style
 
-// A question with OK and Cancel, draggable inside the window. OK emits accepted(); Cancel only closes.
+// A question with OK and Cancel (and, when `otherText` is set, a third answer between them), draggable
+// inside the window. OK emits accepted(), the third answer other(), Cancel and Escape rejected(); each
+// closes the box. The keyboard starts on Cancel, or on OK when `okFirst`.
 DialogFrame {
     id: box
 
     property string text: ""
     property string okText: "OK"
+    property string otherText: ""
     property string cancelText: "Cancel"
+    property bool okFirst: false
     signal accepted()
+    signal other()
+    signal rejected()
 
     width: 360
     height: 170
     draggable: true
     title: text
-    onCloseRequested: close()
+    onCloseRequested: {
+        close()
+        rejected()
+    }
+    onVisibleChanged: if (visible) (okFirst ? okButton : cancelButton).forceActiveFocus()
 
     Text {
         x: 20
@@ -33,14 +43,31 @@ DialogFrame {
         anchors.bottomMargin: 16
         spacing: 10
         TextButton {
+            id: cancelButton
             objectName: "cancelButton"
             text: box.cancelText
-            onClicked: box.close()
+            onClicked: {
+                box.close()
+                box.rejected()
+            }
         }
         TextButton {
+            objectName: "otherButton"
+            visible: box.otherText !== ""
+            text: box.otherText
+            onClicked: {
+                box.close()
+                box.other()
+            }
+        }
+        TextButton {
+            id: okButton
             objectName: "okButton"
             text: box.okText
-            onClicked: box.accepted()
+            onClicked: {
+                box.close()
+                box.accepted()
+            }
         }
     }
 }

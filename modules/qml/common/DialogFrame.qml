@@ -7,18 +7,27 @@ import "Style.js" as Style
 // The panel holds the dialog's children, or the item made from `body`: a dialog with many controls gives
 // them as a Component there, so they are made when the dialog first opens (a dialog that stays closed
 // costs nothing at start) and then kept; `bodyItem` is that item, null until then.
+//
+// The keyboard: an open dialog has the focus (its first control, or the dialog itself); Tab and Shift+Tab
+// go round its own controls only, Escape emits escapePressed() and, when `escapeCloses`, closeRequested().
+// Closing gives the focus back to where it was before the dialog opened. The panel is opaque.
 Rectangle {
     id: frame
 
     property string title: ""
     property bool draggable: false
     property bool closable: true
+    property bool escapeCloses: true
+    property string closeName: "Close"
     default property alias content: body.data
     property Component bodyComponent: null
     readonly property Item bodyItem: bodyLoader.item
     // Set the first time the dialog shows.
     property bool wasOpened: false
+    // Where the keyboard focus was before the dialog opened.
+    property Item returnFocus: null
     signal closeRequested()
+    signal escapePressed()
 
     onVisibleChanged: if (visible) wasOpened = true
 
@@ -26,18 +35,78 @@ Rectangle {
     readonly property int areaHeight: 640
 
     visible: false
-    color: "#ee10161b"
+    color: "#10161b"
     border.color: Style.colorOrange
     radius: 4
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
+    Keys.onEscapePressed: {
+        frame.escapePressed()
+        if (frame.escapeCloses)
+            frame.closeRequested()
+    }
+    Keys.onTabPressed: frame.moveFocus(true)
+    Keys.onBacktabPressed: frame.moveFocus(false)
 
     function open() {
         x = Math.round((areaWidth - width) / 2)
         y = Math.round((areaHeight - height) / 2)
+        if (!visible) {
+            var before = frame.Window.activeFocusItem
+            returnFocus = before && !holds(before) ? before : null
+        }
         visible = true
+        focusFirst()
     }
 
     function close() {
+        var back = returnFocus
+        returnFocus = null
         visible = false
+        if (back && back.visible && back.enabled)
+            back.forceActiveFocus()
+    }
+
+    // Whether `item` is `container` (this dialog unless told) or inside it.
+    function holds(item, container) {
+        var outer = container || frame
+        for (var i = item; i; i = i.parent)
+            if (i === outer)
+                return true
+        return false
+    }
+
+    // The keyboard to the dialog's first control below the title bar (or to the dialog).
+    function focusFirst() {
+        frame.forceActiveFocus()
+        var item = frame
+        for (var n = 0; n < 1000; ++n) {
+            item = item.nextItemInFocusChain(true)
+            if (!item || item === frame)
+                return
+            if (holds(item, body) || holds(item, bodyLoader)) {
+                item.forceActiveFocus(Qt.TabFocusReason)
+                return
+            }
+        }
+    }
+
+    // The keyboard to the next (or previous) control of the dialog, round from its last to its first.
+    function moveFocus(forward) {
+        var start = frame.Window.activeFocusItem
+        if (!start || !holds(start))
+            start = frame
+        var item = start
+        for (var n = 0; n < 1000; ++n) {
+            item = item.nextItemInFocusChain(forward)
+            if (!item || item === start)
+                return
+            if (item !== frame && holds(item)) {
+                item.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
+                return
+            }
+        }
     }
 
     // A new position for the dialog, kept inside the window.
@@ -79,6 +148,14 @@ Rectangle {
             text: "✕"
             color: closeArea.containsMouse ? Style.colorOrange : Style.fontColor
             font.pixelSize: Style.fontSize2
+            activeFocusOnTab: true
+            Keys.onReturnPressed: frame.closeRequested()
+            Keys.onEnterPressed: frame.closeRequested()
+            Keys.onSpacePressed: frame.closeRequested()
+            Accessible.role: Accessible.Button
+            Accessible.name: frame.closeName
+            Accessible.onPressAction: frame.closeRequested()
+            FocusRing {}
             MouseArea {
                 id: closeArea
                 anchors.fill: parent

@@ -400,6 +400,7 @@ Item {
             profiles: profileMain.profiles
             profileNo: mainIten.profileNo
             settingsEnabled: !mainIten.mouseGone
+            profileName: mainIten.mainLang[4]
             onChangeProfile: (n) => mainIten.changeProfile(n)
             onAskClicked: askMenu.visible = !askMenu.visible
         }
@@ -549,6 +550,14 @@ Item {
                 macroEditorMain.dropFocus()
                 profileMain.dropFocus()
                 gunControlMain.dropFocus()
+                // The keyboard stays with the dialog on top.
+                var dialogs = [confirmBox, macroEditorMain, keyAssigmentMain, systemSettingMain, profileMain, gunControlMain]
+                for (var i = 0; i < dialogs.length; ++i) {
+                    if (dialogs[i].visible) {
+                        dialogs[i].forceActiveFocus()
+                        break
+                    }
+                }
             }
         }
     }

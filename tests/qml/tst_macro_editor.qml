@@ -224,9 +224,15 @@ ZephraTestCase {
         testFiles.setDialogAnswer(file)
         editor.importMacro()
         testFiles.setDialogAnswer("")
-        compare(editor.macroName, "Macro_1")
+        // Named after its file; a second import of it gets a name of its own.
+        compare(editor.macroName, "import_test")
         compare(texts(), ["1,B", "2,B"])
         compare(editor.repeat, 7)
+        testFiles.setDialogAnswer(file)
+        editor.importMacro()
+        testFiles.setDialogAnswer("")
+        compare(editor.macroNames, ["Macro_0", "import_test", "import_test (2)"])
+        compare(ui_View.loadMacroIni("import_test (2)"), ["1,B", "2,B", "7"])
     }
 
     function test_deleting_a_macro_unbinds_its_buttons() {

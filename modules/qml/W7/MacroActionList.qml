@@ -46,6 +46,10 @@ Rectangle {
         list.currentIndex = currentIndex
     }
 
+    function takeFocus() {
+        list.forceActiveFocus()
+    }
+
     function menuAtCurrent() {
         var row = list.currentItem
         if (row)

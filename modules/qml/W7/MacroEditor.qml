@@ -100,14 +100,20 @@ DialogFrame {
         return true
     }
 
-    // A new macro filled from a file the user picks; cancelling the file dialog leaves it empty.
+    // A new macro filled from a file the user picks and named after it; cancelling the file dialog leaves
+    // it empty (named as New names it).
     function importMacro() {
         stopRecord()
         var name = NameLists.newMacroName(macroNames)
         if (name === "")
             return false
-        if (!Values.toBool(ui_View.loadMacroFile(name), false))
+        if (!Values.toBool(ui_View.loadMacroFile(name), false)) {
             ui_View.createMacroIni(name, 0)
+        } else {
+            var named = NameLists.importedMacroName(macroNames, Values.toText(ui_View.importedName, ""))
+            if (named !== "" && Values.toBool(ui_View.modifyMacroNameUpdateProfile(name, named), false))
+                name = named
+        }
         storeNames(macroNames.concat([name]))
         selectMacro(macroNames.length - 1)
         return true
@@ -382,6 +388,7 @@ DialogFrame {
             NameListBox {
                 id: macroList
                 objectName: "macroList"
+                accessibleName: editor.macroEditorLang[1]
                 x: 20
                 y: 34
                 width: 200
@@ -434,6 +441,7 @@ DialogFrame {
             }
             TextButton {
                 objectName: "actionMenuButton"
+                accessibleName: editor.macroEditorLang[4]
                 x: 394
                 y: 6
                 width: 46
@@ -454,8 +462,11 @@ DialogFrame {
                 textOf: editor.actionText
                 editable: !editor.recording
                 onChosen: (index) => editor.currentAction = index
+                accessibleName: editor.macroEditorLang[4]
+                delayName: editor.macroEditorLang[9]
                 onMenuRequested: (mx, my) => editor.openMenu(actionList.x + mx, actionList.y + my)
                 onDelayEdited: (index, ms) => editor.setDelay(index, ms)
+                onDeleteRequested: editor.deleteAction()
             }
             RectInput {
                 objectName: "insertKeyBox"
@@ -552,13 +563,23 @@ DialogFrame {
             }
 
             MacroActionMenu {
+                id: actionMenu
                 objectName: "actionMenu"
                 z: 20
                 visible: editor.menuOpen
                 x: editor.menuAt.x
                 y: editor.menuAt.y
                 entries: editor.menuEntries.map(function (e) { return [editor.macroEditorLang[e[0]], e[1], e[2]] })
-                onChosen: (command) => editor.menuCommand(command)
+                // The menu has the keyboard while it is open, and gives it back to the action list.
+                onVisibleChanged: if (visible) forceActiveFocus()
+                onChosen: (command) => {
+                    actionList.takeFocus()
+                    editor.menuCommand(command)
+                }
+                onDismissed: {
+                    editor.menuOpen = false
+                    actionList.takeFocus()
+                }
             }
         }
     }

@@ -72,14 +72,16 @@ DialogFrame {
         return n >= 0
     }
 
-    // Import: the new entry's profile file replaced by a file the user picks; cancelling the file dialog
-    // leaves a fresh copy of the default profile, as New does.
+    // Import: the new entry's profile file replaced by a file the user picks, the entry named after that
+    // file; cancelling the file dialog leaves a fresh copy of the default profile, as New does.
     function importProfile() {
         var n = addEntry()
         if (n < 0)
             return false
         if (!Values.toBool(ui_View.loadProfile(n), false))
             ui_View.resetProfile(n)
+        else
+            rename(profiles.length - 1, Values.toText(ui_View.importedName, ""))
         return true
     }
 
@@ -125,6 +127,7 @@ DialogFrame {
             NameListBox {
                 id: nameList
                 objectName: "profileList"
+                accessibleName: profile.profileLang[0]
                 x: 20
                 y: 16
                 width: 240

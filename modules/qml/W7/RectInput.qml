@@ -20,6 +20,9 @@ Rectangle {
     property bool readOnly: false
     property bool waiting: false
     property bool cancelOnEscape: false
+    // A field drawn as plain text until it is pointed at or has the focus.
+    property bool flat: false
+    property bool alignRight: false
     property string placeholder: ""
     property string accessibleName: placeholder
     signal edited(string text)
@@ -29,8 +32,9 @@ Rectangle {
 
     implicitWidth: 120
     implicitHeight: 24
-    color: Style.fieldColor
-    border.color: waiting || input.activeFocus ? Style.colorOrange : Style.lineColor
+    color: flat && !input.activeFocus ? "transparent" : Style.fieldColor
+    border.color: waiting || input.activeFocus ? Style.colorOrange
+                : flat && !hover.hovered ? "transparent" : Style.lineColor
     border.width: waiting ? 2 : 1
     clip: true
 
@@ -63,6 +67,7 @@ Rectangle {
         anchors.leftMargin: 6
         anchors.rightMargin: 6
         verticalAlignment: TextInput.AlignVCenter
+        horizontalAlignment: field.alignRight ? TextInput.AlignRight : TextInput.AlignLeft
         readOnly: field.readOnly
         activeFocusOnTab: !field.readOnly
         color: Style.fontColor
@@ -110,6 +115,9 @@ Rectangle {
         anchors.fill: parent
         visible: field.readOnly
         onClicked: field.clicked()
+    }
+    HoverHandler {
+        id: hover
     }
     FocusRing {
         target: field.readOnly ? field : input

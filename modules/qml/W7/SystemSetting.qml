@@ -110,6 +110,9 @@ DialogFrame {
             width: 320
             from: Formulas.speedLow
             to: Formulas.speedHigh
+            // A key press moves a whole step of the system's setting.
+            stepSize: 33
+            accessibleName: row.label
             value: row.value
             onMoved: (v) => row.moved(v)
         }

@@ -62,7 +62,6 @@ Rectangle {
                 width: menu.width - 2
                 height: 29
                 objectName: "askEntry" + index
-                activeFocusOnTab: true
                 Accessible.role: Accessible.MenuItem
                 Accessible.name: modelData
                 Accessible.onPressAction: entryArea.clicked(null)

@@ -24,8 +24,10 @@ Rectangle {
     readonly property Item bodyItem: bodyLoader.item
     // Set the first time the dialog shows.
     property bool wasOpened: false
-    // Where the keyboard focus was before the dialog opened.
+    // Where the keyboard focus was before the dialog opened, and the control of the dialog that had it last.
     property Item returnFocus: null
+    property Item focusInside: null
+    readonly property bool isDialogFrame: true
     signal closeRequested()
     signal escapePressed()
 
@@ -49,6 +51,47 @@ Rectangle {
     Keys.onTabPressed: frame.moveFocus(true)
     Keys.onBacktabPressed: frame.moveFocus(false)
 
+    // Tab on the dialog's last control (Shift+Tab on its first) moves the focus out of it, as Qt Quick
+    // moves it along all the window's controls: it is brought round to the dialog's first (last) control.
+    // A dialog opened over this one takes the focus for itself.
+    Connections {
+        target: frame.visible ? frame.Window.window : null
+        // After the focus change is done (not inside it).
+        function onActiveFocusItemChanged() { Qt.callLater(frame.keepFocus) }
+    }
+
+    function keepFocus() {
+        var item = frame.Window.activeFocusItem
+        if (!visible || !item)
+            return
+        if (holds(item)) {
+            focusInside = item
+            return
+        }
+        for (var i = item; i; i = i.parent)
+            if (i !== frame && i.isDialogFrame === true && i.visible)
+                return
+        if (!focusInside)
+            return
+        var forward = focusInside === edgeControl(true)
+        var target = edgeControl(!forward)
+        if (target)
+            target.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
+    }
+
+    // The dialog's last control (or its first), in the order Tab goes.
+    function edgeControl(last) {
+        var item = frame
+        for (var n = 0; n < 1000; ++n) {
+            item = item.nextItemInFocusChain(!last)
+            if (!item || item === frame)
+                return null
+            if (holds(item))
+                return item
+        }
+        return null
+    }
+
     function open() {
         x = Math.round((areaWidth - width) / 2)
         y = Math.round((areaHeight - height) / 2)
@@ -63,6 +106,7 @@ Rectangle {
     function close() {
         var back = returnFocus
         returnFocus = null
+        focusInside = null
         visible = false
         if (back && back.visible && back.enabled)
             back.forceActiveFocus()

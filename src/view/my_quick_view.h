@@ -116,6 +116,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Calls a function of the QML root item by name; nothing happens when there is no root item.

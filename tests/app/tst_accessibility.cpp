@@ -1,6 +1,7 @@
 // The interface as a screen reader meets it, through Qt's accessibility API: the host window's tree reaches
 // the Qt Quick items through the view (Qt 6.4 exposes them through the widget), and every control that
-// Tab reaches, in the main window and in each dialog, is in that tree with a role and a name.
+// Tab reaches, in the main window and in each dialog, is in that tree with a role and a name; the keyboard
+// focus stays where it is while the view is busy.
 
 #include "app_state.h"
 #include "modules_folder.h"
@@ -51,7 +52,36 @@ void tabControls(QQuickItem *item, QList<QQuickItem *> &out)
         tabControls(child, out);
 }
 
+// The item named `name` below `item`, through the item tree (a Repeater's items are no QObject children).
+QQuickItem *itemNamed(QQuickItem *item, const QString &name)
+{
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem *child : item->childItems())
+        if (QQuickItem *found = itemNamed(child, name))
+            return found;
+    return nullptr;
+}
+
 }  // namespace
+
+// The program's window with the interface started on the virtual mouse.
+struct Running
+{
+    Running()
+    {
+        vmouse::reset();
+        vmouse::addDevice(vmouse::demoMouse());
+        window.hid.setSleeper(&sleeper);
+        window.windowController->session->trayProbe = [] { return true; };
+        window.show();
+        window.checkDevice();
+    }
+
+    ModulesFolder folder;
+    RecordingSleeper sleeper;
+    Widget window;
+};
 
 class TestAccessibility : public QObject
 {
@@ -63,17 +93,9 @@ private slots:
 
     void everyTabControlHasARoleAndAName()
     {
-        vmouse::reset();
-        ModulesFolder folder;
-        vmouse::addDevice(vmouse::demoMouse());
-        RecordingSleeper sleeper;
-        Widget window;
-        window.hid.setSleeper(&sleeper);
-        window.windowController->session->trayProbe = [] { return true; };
-        window.show();
-        window.checkDevice();
+        Running running;
+        Widget &window = running.window;
         QQuickItem *root = window.view()->rootObject();
-        QVERIFY(root);
         QTRY_VERIFY(root->findChild<QQuickItem *>("panels")->isVisible());
 
         const QStringList dialogs = {QString(), "keyAssigmentMain", "macroEditorMain", "systemSettingMain",
@@ -104,6 +126,26 @@ private slots:
             if (!dialog.isEmpty())
                 QMetaObject::invokeMethod(top, "close");
         }
+    }
+
+    // The busy indicator disables the view; the keyboard focus stays on its control (Qt Quick's widget
+    // would pass it on with a Tab).
+    void busyPeriodKeepsTheKeyboardFocus()
+    {
+        Running running;
+        myQQuickView *view = running.window.view();
+        QQuickItem *root = view->rootObject();
+        QTRY_VERIFY(root->findChild<QQuickItem *>("panels")->isVisible());
+        view->activateWindow();
+        view->setFocus();
+        QQuickItem *entry = itemNamed(root, QStringLiteral("keyEntry1"));
+        QVERIFY(entry);
+        entry->forceActiveFocus();
+        QTRY_VERIFY(view->hasFocus());
+        QMetaObject::invokeMethod(root, "controlUIEnable", Q_ARG(QVariant, false));
+        QMetaObject::invokeMethod(root, "controlUIEnable", Q_ARG(QVariant, true));
+        QVERIFY(entry->hasActiveFocus());
+        QVERIFY(view->hasFocus());
     }
 };
 

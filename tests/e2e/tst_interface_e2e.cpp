@@ -170,7 +170,7 @@ private slots:
     }
 
     // Drag DPI stage 1 to its end, press Save, and find the new stage table on the mouse; pictures of
-    // the main window and the system settings dialog.
+    // the main window, the system settings dialog, a control with the keyboard focus and the colour choice.
     void draggedDpiStageIsSaved()
     {
         DemoProcess demo(display.display);
@@ -181,6 +181,19 @@ private slots:
         shot(demo, QStringLiteral("interface_system_settings.png"));
         click(kSystemSettingOkButton);
         wireLog(demo);
+
+        // Tab from the top: the profile list, the window's three buttons, the key list's Reset, Key 1, Key 2.
+        const int mark = int(demo.lines().size());
+        for (int i = 0; i < 7; ++i)
+            xdotool({"key", "Tab"});
+        QVERIFY(demo.waitFor("QML detectKeyboard false 43 returned", 5000, mark) >= 0);
+        QTest::qWait(300);
+        shot(demo, QStringLiteral("interface_keyboard_focus.png"));
+
+        click(kColour3Swatch);
+        drag(kColourAreaFrom, kColourAreaTo);
+        shot(demo, QStringLiteral("interface_colour_choice.png"));
+        xdotool({"key", "Escape"});
 
         drag(kDpiStage1Handle, kDpiStage1PastEnd);
         click(kSaveButton);

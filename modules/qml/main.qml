@@ -58,11 +58,8 @@ Item {
     readonly property bool dialogOpen: keyAssigmentMain.visible || systemSettingMain.visible || macroEditorMain.visible
                                        || profileMain.visible || gunControlMain.visible || confirmBox.visible
 
-    // Work waiting behind the busy indicator (whileBusy), and whether any is waiting or running.
-    property var busyWork: []
-    property bool working: false
-    // What to do with the answer to the open question (ask).
-    property var answerTo: null
+    // Whether work behind the busy indicator (whileBusy) waits or runs.
+    readonly property alias working: busyWork.working
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int dorvCode, int x, int y)
@@ -192,43 +189,15 @@ Item {
         }
     }
 
-    // Runs `work` behind the busy indicator. The indicator is drawn first: the view renders a change a few
-    // milliseconds later and the window system shows it after that, while the uploads block the program
-    // (a gun-key upload takes about two seconds), so the work waits for one frame's time.
+    // Runs `work` behind the busy indicator, once it shows (a gun-key upload blocks for about two seconds).
     function whileBusy(work) {
-        controlUIEnable(false)
-        working = true
-        busyWork = busyWork.concat([work])
-        busyStart.restart()
+        busyWork.run(work)
     }
 
-    function runBusyWork() {
-        while (busyWork.length > 0) {
-            var work = busyWork[0]
-            busyWork = busyWork.slice(1)
-            work()
-        }
-        working = false
-        controlUIEnable(true)
-    }
-
-    // Asks `question` in the confirmation box with the answers OK (`okText`), an optional third one
-    // (`otherText`) and Cancel; `then` gets "ok", "other" or "cancel".
+    // Asks `question` in the confirmation box; `then` gets "ok", "other" or "cancel".
     function ask(question, okText, otherText, then) {
         mainFocus()
-        confirmBox.text = question
-        confirmBox.okText = okText
-        confirmBox.otherText = otherText
-        confirmBox.okFirst = otherText !== ""
-        answerTo = then
-        confirmBox.open()
-    }
-
-    function answer(choice) {
-        var then = answerTo
-        answerTo = null
-        if (then)
-            then(choice)
+        confirmBox.ask(question, okText, otherText, then)
     }
 
     // Reads the current profile into every page and sends it.
@@ -268,11 +237,13 @@ Item {
         sendProfile()
     }
 
+    // Asks `question`; OK (`okText`) runs `action`.
+    function confirmThen(question, okText, action) {
+        ask(question, okText, "", function (choice) { if (choice === "ok") action() })
+    }
+
     function askFactoryReset() {
-        ask(mainLang[6], mainLang[8], "", function (choice) {
-            if (choice === "ok")
-                whileBusy(factoryReset)
-        })
+        confirmThen(mainLang[6], mainLang[8], function () { whileBusy(factoryReset) })
     }
 
     function factoryReset() {
@@ -339,12 +310,10 @@ Item {
 
     // ---- Layout ----
 
-    // One frame's time for the busy indicator to show before the work blocks.
-    Timer {
-        id: busyStart
-        objectName: "busyStart"
-        interval: 50
-        onTriggered: mainIten.runBusyWork()
+    BusyWork {
+        id: busyWork
+        onStarted: mainIten.controlUIEnable(false)
+        onFinished: mainIten.controlUIEnable(true)
     }
 
     Timer {
@@ -533,33 +502,14 @@ Item {
         url: mainIten.url
     }
 
-    // The mask behind the dialogs: a press drops the dialogs' focus, a drag moves the window.
-    Rectangle {
+    // The mask behind the dialogs: a press keeps the keyboard with the dialog on top, a drag moves the window.
+    DialogMask {
         id: mask
         objectName: "mask"
         anchors.fill: parent
         z: 40
         visible: mainIten.dialogOpen
-        color: Style.maskColor
-        WindowDragArea {
-            anchors.fill: parent
-            hoverEnabled: true
-            onPressedAt: {
-                keyAssigmentMain.dropFocus()
-                systemSettingMain.dropFocus()
-                macroEditorMain.dropFocus()
-                profileMain.dropFocus()
-                gunControlMain.dropFocus()
-                // The keyboard stays with the dialog on top.
-                var dialogs = [confirmBox, macroEditorMain, keyAssigmentMain, systemSettingMain, profileMain, gunControlMain]
-                for (var i = 0; i < dialogs.length; ++i) {
-                    if (dialogs[i].visible) {
-                        dialogs[i].forceActiveFocus()
-                        break
-                    }
-                }
-            }
-        }
+        dialogs: [confirmBox, macroEditorMain, keyAssigmentMain, systemSettingMain, profileMain, gunControlMain]
     }
 
     // The mouse is gone: the settings are covered (the title bar and open dialogs are not) until a pass
@@ -603,10 +553,8 @@ Item {
         z: 51
         keyNames: _KeyCodeString
         onModifyMacroData: (name) => mainIten.macroDataChanged(name)
-        onConfirmDelete: (name) => mainIten.ask(macroEditorLang[3] + " " + name, macroEditorLang[3], "", function (choice) {
-            if (choice === "ok")
-                macroEditorMain.deleteCurrent()
-        })
+        onConfirmDelete: (name) => mainIten.confirmThen(macroEditorLang[3] + " " + name, macroEditorLang[3],
+                                                         macroEditorMain.deleteCurrent)
         onDeleteMacro: (name) => mainIten.macroDeleted(name)
         onModifyMacroName: (oldName, newName) => mainIten.macroRenamed(oldName, newName)
     }
@@ -616,10 +564,8 @@ Item {
         objectName: "profileMain"
         z: 50
         profileInUse: mainIten.profileNo
-        onConfirmDelete: (index, name) => mainIten.ask(profileLang[3] + " " + name, profileLang[3], "", function (choice) {
-            if (choice === "ok")
-                profileMain.deleteProfile(index)
-        })
+        onConfirmDelete: (index, name) => mainIten.confirmThen(profileLang[3] + " " + name, profileLang[3],
+                                                                function () { profileMain.deleteProfile(index) })
     }
 
     GunControl {
@@ -638,9 +584,6 @@ Item {
         okText: mainIten.mainLang[8]
         cancelText: mainIten.mainLang[7]
         closeName: mainIten.mainLang[7]
-        onAccepted: mainIten.answer("ok")
-        onOther: mainIten.answer("other")
-        onRejected: mainIten.answer("cancel")
     }
 
     BusyIndicator {

@@ -4,7 +4,8 @@
 #   make test-sanitize  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make test-thread    the device tests with threads built with ThreadSanitizer
 #   make bench          build and run the benchmarks ("bench: <name> <value> <unit>" lines)
-#   make package        build the Debian package (<build>/zephra-config_<version>_<arch>.deb)
+#   make package        build the Debian package (<build>/zephra-config_<version>_<arch>.deb) and check it
+#                       with lintian, desktop-file-validate and appstreamcli
 #   make reliability    the long fault matrix, the data-loss and load tests ("reliability: ..." lines)
 #   make fuzz           every fuzz target for FUZZ_SECONDS (60) with clang's libFuzzer, seeds in fuzz/corpus
 
@@ -22,7 +23,9 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
-  dpkg-dev dbus-daemon qt6-wayland qt6-xdgdesktopportal-platformtheme weston
+  dpkg-dev dbus-daemon qt6-wayland qt6-xdgdesktopportal-platformtheme weston librsvg2-bin
+# What checks the package (only `make package` needs them).
+PACKAGE_CHECK_PACKAGES := lintian desktop-file-utils appstream
 
 .PHONY: all deps configure build run test test-sanitize test-thread bench package reliability fuzz clean
 
@@ -40,8 +43,14 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq $$missing; \
 	fi
 
+# The release build (the one the package is made from) takes Debian's hardening flags: stack protector,
+# fortified functions, format checks, read-only relocations and immediate binding.
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CFLAGS="$$(dpkg-buildflags --get CFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -70,7 +79,10 @@ test-thread: deps
 	done
 
 package: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_CHECK_PACKAGES)"
+	rm -f $(BUILD)/zephra-config_*.deb
 	cmake --build $(BUILD) --target package
+	packaging/check-package.sh $(BUILD)/zephra-config_*.deb
 
 # Benchmarks and the reliability runs get a data home of their own: nothing they start meets the user's.
 bench: build

@@ -55,6 +55,28 @@ QStringList filesUnder(const QString &root)
     return files;
 }
 
+QString gunzip(const QString &path)
+{
+    const Run unzipped = run("gzip", {"-dc", path});
+    return unzipped.code == 0 ? unzipped.out : QString();
+}
+
+// The first capture of `pattern` in `text`.
+QString captured(const QString &pattern, const QString &text)
+{
+    return QRegularExpression(pattern).match(text).captured(1);
+}
+
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+const QString kDoc = QStringLiteral("usr/share/doc/zephra-config/");
+const QString kMetainfo = QStringLiteral("usr/share/metainfo/io.github.orvante.ZephraConfig.metainfo.xml");
+const QString kManPage = QStringLiteral("usr/share/man/man1/zephra-config.1.gz");
+
+QString iconFile(int size)
+{
+    return QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/zephra-config.png").arg(size);
+}
+
 QStringList snapshot(const QString &root)
 {
     QStringList items;
@@ -89,7 +111,7 @@ private slots:
         const QStringList debs = QDir(work.filePath("package")).entryList({"*.deb"});
         QCOMPARE(debs.size(), 1);
         packages << work.filePath("package/" + debs[0]);
-        QVERIFY(QRegularExpression("^zephra-config_[0-9.]+_[a-z0-9]+\\.deb$").match(debs[0]).hasMatch());
+        QVERIFY(QRegularExpression("^zephra-config_[0-9.]+-[0-9]+_[a-z0-9]+\\.deb$").match(debs[0]).hasMatch());
         // The one `make package` made, checked as well when it is there.
         for (const QString &made : QDir(kBuild).entryList({"zephra-config_*.deb"}))
             packages << kBuild + "/" + made;
@@ -125,6 +147,15 @@ private slots:
         QCOMPARE(readFile(control.filePath("conffiles")).trimmed(), QByteArray("/etc/xdg/autostart/zephra-config.desktop"));
         QVERIFY(readFile(control.filePath("postinst")).contains("udevadm trigger --subsystem-match=hidraw"));
         QVERIFY(QFileInfo(control.filePath("postinst")).isExecutable());
+
+        // One version everywhere: the package's is the changelog's latest entry; the manual page and the
+        // metainfo's latest release name its upstream part.
+        const QString version = run("dpkg-deb", {"-f", deb, "Version"}).out.trimmed();
+        const QString upstream = version.section('-', 0, 0);
+        QVERIFY2(version.startsWith(QStringLiteral(ZEPHRA_VERSION "-")), qPrintable(version));
+        QCOMPARE(captured("^zephra-config \\(([^)]+)\\)", gunzip(root.filePath(kDoc + "changelog.Debian.gz"))), version);
+        QCOMPARE(captured("<release version=\"([^\"]+)\"", QString::fromUtf8(readFile(root.filePath(kMetainfo)))), upstream);
+        QCOMPARE(captured("(?m)^\\.TH [^\\n]*\"zephra\\\\-config ([^\"]+)\"", gunzip(root.filePath(kManPage))), upstream);
     }
 
     // `cmake --install` with the package's prefix, staged with DESTDIR: the same layout.
@@ -193,17 +224,46 @@ private:
         const QByteArray entry = readFile(root + "/usr/share/applications/zephra-config.desktop");
         QVERIFY(entry.contains("\nExec=zephra-config\n"));
         QVERIFY(entry.contains("\nIcon=zephra-config\n"));
-        const QImage icon(root + "/usr/share/icons/hicolor/32x32/apps/zephra-config.png");
-        QCOMPARE(icon.size(), QSize(32, 32));
+        for (int size : kIconSizes)
+            QCOMPARE(QImage(root + "/" + iconFile(size)).size(), QSize(size, size));
+        QVERIFY(readFile(root + "/usr/share/icons/hicolor/scalable/apps/zephra-config.svg").contains("<svg"));
         const QByteArray autostart = readFile(root + "/etc/xdg/autostart/zephra-config.desktop");
         QVERIFY(autostart.contains("\nExec=zephra-config --background\n"));   // the quiet start
         QVERIFY(autostart.contains("\nX-GNOME-Autostart-enabled=false\n"));
 
+        // The metainfo: launched through the menu entry, with its icon, offered for every id the udev rules
+        // give access to (and no other).
+        const QString metainfo = QString::fromUtf8(readFile(root + "/" + kMetainfo));
+        QCOMPARE(captured("<launchable type=\"desktop-id\">([^<]+)<", metainfo), QStringLiteral("zephra-config.desktop"));
+        QCOMPARE(captured("<icon type=\"stock\">([^<]+)<", metainfo), captured("\nIcon=([^\n]+)\n", QString::fromUtf8(entry)));
+        QStringList ids;
+        auto rule = QRegularExpression(R"re(ATTRS\{idVendor\}=="(\w{4})", ATTRS\{idProduct\}=="(\w{4})")re")
+                        .globalMatch(QString::fromUtf8(readFile(ZEPHRA_UDEV_RULES_BUILT)));
+        while (rule.hasNext()) {
+            const QRegularExpressionMatch match = rule.next();
+            ids << QStringLiteral("usb:v%1p%2d*").arg(match.captured(1).toUpper(), match.captured(2).toUpper());
+        }
+        QStringList provided;
+        auto modalias = QRegularExpression("<modalias>([^<]+)</modalias>").globalMatch(metainfo);
+        while (modalias.hasNext())
+            provided << modalias.next().captured(1);
+        QVERIFY(!ids.isEmpty());
+        QCOMPARE(provided, ids);
+
+        // The licence in Debian's machine-readable form, and the manual page.
+        QVERIFY(readFile(root + "/" + kDoc + "copyright")
+                    .startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+        QVERIFY(gunzip(root + "/" + kManPage).contains("\\-\\-background"));
+
         // Nothing else: every file is one of the above.
-        const QStringList expected = QStringList{"usr/bin/zephra-config", rules,
-                                                 "usr/share/applications/zephra-config.desktop",
-                                                 "usr/share/icons/hicolor/32x32/apps/zephra-config.png",
-                                                 "etc/xdg/autostart/zephra-config.desktop"};
+        QStringList expected = QStringList{"usr/bin/zephra-config", rules,
+                                           "usr/share/applications/zephra-config.desktop",
+                                           "usr/share/icons/hicolor/scalable/apps/zephra-config.svg",
+                                           "etc/xdg/autostart/zephra-config.desktop", kMetainfo, kManPage,
+                                           kDoc + "copyright", kDoc + "changelog.Debian.gz",
+                                           "usr/share/lintian/overrides/zephra-config"};
+        for (int size : kIconSizes)
+            expected << iconFile(size);
         for (const QString &file : files)
             QVERIFY2(expected.contains(file) || file.startsWith("usr/share/zephra-config/modules/"), qPrintable(file));
     }

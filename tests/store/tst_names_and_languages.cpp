@@ -1,9 +1,29 @@
 // Name lists in name.bin and the language strings of the i18n files.
 
 #include "dpi_switch_texts.h"
+#include "settings_format.h"
 #include "store_fixture.h"
 
+#include <QDir>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStringDecoder>
 #include <QTest>
+
+namespace {
+
+const QString kShippedLanguages = QStringLiteral(ZEPHRA_DATA_DIR "/i18n");
+
+// A language file's layout: its group headings and keys, in file order, without the texts.
+QStringList layoutOf(const QByteArray &text)
+{
+    QStringList layout;
+    for (const QByteArray &line : text.split('\n'))
+        layout.append(QString::fromUtf8(line.startsWith('[') ? line : line.left(line.indexOf('='))));
+    return layout;
+}
+
+}  // namespace
 
 class TestNamesAndLanguages : public QObject
 {
@@ -81,8 +101,60 @@ private slots:
         QCOMPARE(dpiSwitchTexts.at(2), QString("three"));
 
         view.getLangStrings("other", "ChineseSimplified");
-        QCOMPARE(dpiSwitchTexts, QStringList(8, QString::fromUtf8("DPI切换到")));
+        QCOMPARE(dpiSwitchTexts.first(), QString::fromUtf8("DPI切换到第1档"));
+        QCOMPARE(dpiSwitchTexts.last(), QString::fromUtf8("DPI切换到第8档"));
         dpiSwitchTexts = before;
+    }
+
+    // Every shipped language has English's groups and keys in English's order, a text wherever English has
+    // one (and none where it has none), English's key names (macro files store them), and one DPI-switch
+    // notification per stage that names the stage.
+    void shippedLanguages_data()
+    {
+        QTest::addColumn<QString>("code");
+        const QStringList files = QDir(kShippedLanguages).entryList({QStringLiteral("*.ini")}, QDir::Files);
+        QVERIFY2(files.size() >= 13, qPrintable(files.join(' ')));
+        for (const QString &file : files)
+            QTest::newRow(qPrintable(file)) << QFileInfo(file).completeBaseName();
+    }
+    void shippedLanguages()
+    {
+        QFETCH(QString, code);
+        QFile file(kShippedLanguages + '/' + code + ".ini");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        [[maybe_unused]] const QString decoded = utf8(bytes);
+        QVERIFY(!utf8.hasError());
+        QFile englishFile(kShippedLanguages + "/English.ini");
+        QVERIFY(englishFile.open(QIODevice::ReadOnly));
+        QCOMPARE(layoutOf(bytes), layoutOf(englishFile.readAll()));
+
+        StoreFixture store;
+        myQQuickView &view = store.view();
+        const auto restore = qScopeGuard([before = dpiSwitchTexts] { dpiSwitchTexts = before; });
+        const QSettings english(kShippedLanguages + "/English.ini", settingsFormat());
+        const QSettings language(file.fileName(), settingsFormat());
+        for (const QString &group : english.childGroups()) {
+            const QString prefix = group + '/';
+            QCOMPARE(language.value(prefix + "total"), english.value(prefix + "total"));
+            const QStringList expected = view.getLangStrings(group, "English");
+            const QStringList texts = view.getLangStrings(group, code);
+            QCOMPARE(texts.size(), english.value(prefix + "total").toInt());
+            for (int i = 0; i < texts.size(); ++i) {
+                const QString key = prefix + QString::number(i);
+                // One text each: a comma left unquoted would read as a list.
+                QVERIFY2(language.value(key).metaType().id() == QMetaType::QString, qPrintable(key));
+                QVERIFY2(texts[i].isEmpty() == expected[i].isEmpty(), qPrintable(key));
+            }
+            if (group == "keyCode")
+                QCOMPARE(texts, expected);
+            if (group == "other") {
+                for (int stage = 1; stage <= 8; ++stage)
+                    QVERIFY2(texts[stage - 1].contains(QString::number(stage)), qPrintable(texts[stage - 1]));
+            }
+        }
     }
 };
 

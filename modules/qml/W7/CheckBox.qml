@@ -1,7 +1,9 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../common"
 
-// A check box with a text. A click emits toggled(newState); the owner stores it and binds `checked`.
+// A check box with a text. A click (or Space, with the keyboard focus) emits toggled(newState); the owner
+// stores it and binds `checked`.
 Item {
     id: box
 
@@ -11,6 +13,17 @@ Item {
 
     implicitWidth: mark.width + label.implicitWidth + 8
     implicitHeight: 18
+
+    activeFocusOnTab: true
+    Keys.onSpacePressed: box.toggled(!box.checked)
+    Keys.onReturnPressed: box.toggled(!box.checked)
+    Keys.onEnterPressed: box.toggled(!box.checked)
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
+    Accessible.onToggleAction: box.toggled(!box.checked)
+    Accessible.onPressAction: box.toggled(!box.checked)
 
     Rectangle {
         id: mark
@@ -45,4 +58,5 @@ Item {
         hoverEnabled: true
         onClicked: box.toggled(!box.checked)
     }
+    FocusRing {}
 }

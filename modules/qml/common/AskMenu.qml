@@ -2,13 +2,49 @@ import QtQuick
 import "Style.js" as Style
 
 // The menu of the ask button: the maker's web page (opened with the system's URL handler), the version,
-// and "Quit", which ends the program (the only way where the desktop shows no tray).
+// and "Quit", which ends the program (the only way where the desktop shows no tray). Opened, it has the
+// keyboard: Tab and the arrow keys move between its entries, Enter or Space choose one, Escape closes it
+// and gives the keyboard back to where it was.
 Rectangle {
     id: menu
 
     property string url: ""
+    property Item returnFocus: null
 
     visible: false
+    onVisibleChanged: {
+        if (visible) {
+            returnFocus = menu.Window.activeFocusItem
+            entries.itemAt(0).forceActiveFocus()
+        } else if (returnFocus) {
+            if (activeFocusInside())
+                returnFocus.forceActiveFocus()
+            returnFocus = null
+        }
+    }
+    Accessible.role: Accessible.PopupMenu
+    Keys.onEscapePressed: menu.visible = false
+    Keys.onUpPressed: menu.moveFocus(-1)
+    Keys.onDownPressed: menu.moveFocus(1)
+    Keys.onTabPressed: menu.moveFocus(1)
+    Keys.onBacktabPressed: menu.moveFocus(-1)
+
+    function activeFocusInside() {
+        for (var i = 0; i < entries.count; ++i)
+            if (entries.itemAt(i).activeFocus)
+                return true
+        return false
+    }
+
+    function moveFocus(step) {
+        for (var i = 0; i < entries.count; ++i) {
+            if (entries.itemAt(i).activeFocus) {
+                entries.itemAt((i + step + entries.count) % entries.count).forceActiveFocus()
+                return
+            }
+        }
+        entries.itemAt(0).forceActiveFocus()
+    }
     width: 200
     height: 89
     color: "#10171d"
@@ -18,6 +54,7 @@ Rectangle {
         anchors.fill: parent
         anchors.margins: 1
         Repeater {
+            id: entries
             model: [menu.url, "verison:1.0", "Quit"]
             Rectangle {
                 required property int index
@@ -25,11 +62,12 @@ Rectangle {
                 width: menu.width - 2
                 height: 29
                 objectName: "askEntry" + index
-                activeFocusOnTab: true
                 Accessible.role: Accessible.MenuItem
                 Accessible.name: modelData
                 Accessible.onPressAction: entryArea.clicked(null)
                 Keys.onReturnPressed: entryArea.clicked(null)
+                Keys.onEnterPressed: entryArea.clicked(null)
+                Keys.onSpacePressed: entryArea.clicked(null)
                 color: entryArea.containsMouse || activeFocus ? Style.colorGray2 : "transparent"
                 Text {
                     x: 10
@@ -40,6 +78,9 @@ Rectangle {
                     color: Style.fontColor
                     font.family: Style.fontFamily
                     font.pixelSize: Style.fontSize1
+                }
+                FocusRing {
+                    inset: 1
                 }
                 MouseArea {
                     id: entryArea

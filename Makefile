@@ -1,5 +1,6 @@
 # The one front door: installs what is missing (Debian packages), builds, runs, tests.
 #   make run            build and start the program with the virtual mouse
+#   make run-kernel     build and start the release program on an emulated kernel with the virtual mouse
 #   make test           build and run every test (what CI runs first)
 #   make test-sanitize  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make test-thread    the device tests with threads built with ThreadSanitizer
@@ -23,11 +24,12 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
   libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-dejavu-core fonts-wqy-microhei \
-  dpkg-dev dbus-daemon qt6-wayland qt6-xdgdesktopportal-platformtheme weston librsvg2-bin
+  dpkg-dev dbus-daemon qt6-wayland qt6-xdgdesktopportal-platformtheme weston librsvg2-bin \
+  umockdev libumockdev-dev gir1.2-umockdev-1.0
 # What checks the package (only `make package` needs them).
 PACKAGE_CHECK_PACKAGES := lintian desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize test-thread bench package reliability fuzz clean
+.PHONY: all deps configure build run run-kernel test test-sanitize test-thread bench package reliability fuzz clean
 
 all: build
 
@@ -60,6 +62,13 @@ run: build
 	  echo "No display here: the demo runs without a window. Type commands (state, dpi, log, shot picture.png, quit)."; \
 	  QT_QPA_PLATFORM=offscreen ./zephra-config-demo; \
 	else ./zephra-config-demo; fi
+
+# The release program (system hidapi and libudev) on umockdev's emulated kernel; see README.md.
+run-kernel: build
+	@cd $(BUILD) && if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display here: the program runs without a window."; export QT_QPA_PLATFORM=offscreen; fi; \
+	  echo "Type commands (dpi, unplug, plug, notice, state, quit)."; \
+	  umockdev-wrapper ./zephra-kernel-bed ./zephra-config
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

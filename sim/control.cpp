@@ -2,27 +2,9 @@
 
 #include "sim_core.h"
 
-#include <cstdio>
-
 namespace vmouse {
 
 using namespace detail;
-
-DeviceSpec demoMouse(Family family, bool isEncode)
-{
-    DeviceSpec spec;
-    spec.vid = kDemoVid;
-    spec.pid = kDemoPid;
-    spec.product = L"ZEPHRA Z714 (virtual)";
-    spec.interfaces = {
-        {0, Role::Other, {{0x0001, 0x0002}}},
-        {1, Role::Command, {{0xFF00, 0xFF00}}},
-        {2, Role::Listen, {{0xFF01, 0xFF01}}},
-    };
-    spec.family = family;
-    spec.isEncode = isEncode;
-    return spec;
-}
 
 int addDevice(const DeviceSpec &spec)
 {
@@ -141,32 +123,28 @@ void pushInput(int device, int interfaceNumber, const Bytes &report)
     if (it == s.devices.end())
         return;
     it->second.model->inputQueue(interfaceNumber).push_back(report);
-    s.changed.notify_all();
+    deliverInput(s, device);
 }
 
 void pushDpiSwitch(int device, uint8_t stage)
 {
-    int listen = -1;
-    {
-        Sim &s = sim();
-        std::lock_guard guard(s.lock);
-        auto it = s.devices.find(device);
-        if (it == s.devices.end())
-            return;
-        for (const InterfaceSpec &i : it->second.model->spec().interfaces)
-            if (i.role == Role::Listen)
-                listen = i.number;
-        it->second.model->state.currentDpiStage = stage;
-    }
-    if (listen >= 0)
-        pushInput(device, listen, {0x06, 0x07, 0x00, stage});
+    Sim &s = sim();
+    std::lock_guard guard(s.lock);
+    auto it = s.devices.find(device);
+    if (it != s.devices.end() && it->second.model->switchDpi(stage))
+        deliverInput(s, device);
 }
 
 int pressDpiButton(int device, int stages)
 {
-    const int current = state(device).currentDpiStage;
-    const int next = stages > 0 ? current % stages + 1 : 1;
-    pushDpiSwitch(device, uint8_t(next));
+    Sim &s = sim();
+    std::lock_guard guard(s.lock);
+    auto it = s.devices.find(device);
+    if (it == s.devices.end())
+        return 1;
+    const uint8_t next = it->second.model->nextDpiStage(stages);
+    if (it->second.model->switchDpi(next))
+        deliverInput(s, device);
     return next;
 }
 
@@ -217,34 +195,7 @@ int openHandles()
 {
     Sim &s = sim();
     std::lock_guard guard(s.lock);
-    return s.handles;
-}
-
-std::string describe(const Event &e)
-{
-    static const char *kinds[] = {"enumerate", "open", "open failed", "close", "feature out",
-                                  "feature in", "output", "input", "fault"};
-    std::string line = std::to_string(e.timeMs) + " ms " + kinds[int(e.kind)];
-    if (e.device >= 0)
-        line += " vmouse:" + std::to_string(e.device) + ":" + std::to_string(e.interfaceNumber);
-    auto hex = [](const Bytes &bytes) {
-        std::string out;
-        char two[4];
-        for (uint8_t b : bytes) {
-            std::snprintf(two, sizeof two, " %02x", b);
-            out += two;
-        }
-        return out;
-    };
-    if (!e.wire.empty())
-        line += " [" + hex(e.wire) + " ]";
-    if (!e.plain.empty() && e.plain != e.wire)
-        line += " plain [" + hex(e.plain) + " ]";
-    if (!e.name.empty())
-        line += " " + e.name;
-    if (!e.checksumOk)
-        line += " (bad checksum)";
-    return line;
+    return int(s.handles.size());
 }
 
 }  // namespace vmouse

@@ -67,6 +67,23 @@ std::array<uint8_t, 8> DeviceModel::code() const
     return code;
 }
 
+bool DeviceModel::switchDpi(uint8_t stage)
+{
+    state.currentDpiStage = stage;
+    for (const InterfaceSpec &i : spec_.interfaces) {
+        if (i.role == Role::Listen) {
+            inputs_[i.number].push_back({0x06, 0x07, 0x00, stage});
+            return true;
+        }
+    }
+    return false;
+}
+
+uint8_t DeviceModel::nextDpiStage(int stages) const
+{
+    return uint8_t(stages > 0 ? state.currentDpiStage % stages + 1 : 1);
+}
+
 int DeviceModel::commandInterface() const
 {
     for (const InterfaceSpec &i : spec_.interfaces)

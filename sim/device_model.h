@@ -30,6 +30,12 @@ public:
 
     std::deque<Bytes> &inputQueue(int interfaceNumber) { return inputs_[interfaceNumber]; }
 
+    // A DPI switch on the mouse: the current stage becomes `stage` and the listener interface queues its
+    // report (06 07 00 stage). False when the mouse has no listener interface (the stage changes all the same).
+    bool switchDpi(uint8_t stage);
+    // The DPI button: the stage after the current one of `stages` (after the last, the first).
+    uint8_t nextDpiStage(int stages) const;
+
 private:
     struct Upload
     {

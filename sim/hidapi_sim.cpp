@@ -5,6 +5,8 @@
 
 #include "sim_core.h"
 
+#include "framing.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -122,9 +124,10 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
     dev->device = device;
     dev->interfaceNumber = iface;
     dev->generation = it->second.generation;
-    ++s.handles;
+    s.handles.insert(dev);
     s.openError.clear();
     record(s, eventFor(Kind::Open, dev));
+    deliverInput(s, device);
     return dev;
 }
 
@@ -153,7 +156,7 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
     std::lock_guard guard(s.lock);
     dueFault(s, Fn::Close);   // counted; closing cannot fail
     record(s, eventFor(Kind::Close, dev));
-    --s.handles;
+    s.handles.erase(dev);
     delete dev;
 }
 
@@ -161,7 +164,8 @@ int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *dev, int nonbloc
 {
     Sim &s = sim();
     std::lock_guard guard(s.lock);
-    if (faultHits(s, Fn::SetNonblocking, dev) || !live(s, dev))
+    // hidraw's hidapi only notes the mode (reads wait with poll()): it fails for no device, gone or not.
+    if (faultHits(s, Fn::SetNonblocking, dev) || !dev)
         return -1;
     dev->nonblocking = nonblock != 0;
     return 0;
@@ -180,6 +184,8 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
     if (!accepted)
         e.name += e.name.empty() ? "refused" : " (refused)";
     record(s, e);
+    if (accepted)
+        deliverInput(s, dev->device);   // a download command queues input reports
     return accepted ? int(length) : -1;
 }
 
@@ -190,9 +196,15 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
     Event e = eventFor(Kind::FeatureIn, dev);
     Slot *slot = faultHits(s, Fn::GetFeature, dev) ? nullptr : live(s, dev);
     const InterfaceSpec *iface = slot ? interfaceOf(*slot, dev->interfaceNumber) : nullptr;
-    const int got = iface && data ? slot->model->answerFeature(*iface, data, length, e) : -1;
-    if (got > 0)
+    // As hidraw: report id 0 stays in byte 0 and the device's answer follows, as much as there is room for;
+    // fewer than 2 bytes, or a numbered report this device does not have, fail.
+    uint8_t report[frame::kReportSize] = {};
+    int got = iface && data && length >= 2 && data[0] == 0 ? slot->model->answerFeature(*iface, report, sizeof report, e) : -1;
+    if (got > 0) {
+        got = int(std::min(length, sizeof report));
+        std::memcpy(data + 1, report + 1, size_t(got) - 1);
         e.wire.assign(data, data + got);
+    }
     else
         e.name = "refused";
     record(s, e);
@@ -213,7 +225,8 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
         e.wire.assign(data, data + length);
     Slot *slot = faultHits(s, Fn::Write, dev) ? nullptr : live(s, dev);
     const InterfaceSpec *iface = slot ? interfaceOf(*slot, dev->interfaceNumber) : nullptr;
-    if (!iface || !data) {
+    // hidraw takes reports of 2 bytes and more (the report id and at least one byte).
+    if (!iface || !data || length < 2) {
         e.name = "refused";
         record(s, e);
         return -1;
@@ -236,13 +249,11 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char 
         return -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
     for (;;) {
-        Slot *slot = live(s, dev);
-        if (!slot)
+        if (!live(s, dev))
             return -1;
-        auto &queue = slot->model->inputQueue(dev->interfaceNumber);
-        if (!queue.empty()) {
-            const Bytes report = queue.front();
-            queue.pop_front();
+        if (!dev->reports.empty()) {
+            const Bytes report = dev->reports.front();
+            dev->reports.pop_front();
             const size_t n = std::min(length, report.size()) / (cutShort ? 2 : 1);
             std::memcpy(data, report.data(), n);
             Event e = eventFor(Kind::Input, dev);

@@ -154,6 +154,28 @@ Event eventFor(Kind kind, const hid_device *dev)
     return e;
 }
 
+void deliverInput(Sim &s, int device)
+{
+    auto it = s.devices.find(device);
+    if (it == s.devices.end() || !it->second.plugged)
+        return;
+    bool delivered = false;
+    for (const InterfaceSpec &iface : it->second.model->spec().interfaces) {
+        std::vector<hid_device *> open;
+        for (hid_device *dev : s.handles)
+            if (dev->device == device && dev->interfaceNumber == iface.number && dev->generation == it->second.generation)
+                open.push_back(dev);
+        auto &queue = it->second.model->inputQueue(iface.number);
+        if (open.empty())
+            continue;
+        for (; !queue.empty(); queue.pop_front(), delivered = true)
+            for (hid_device *dev : open)
+                dev->reports.push_back(queue.front());
+    }
+    if (delivered)
+        s.changed.notify_all();
+}
+
 bool faultHits(Sim &s, Fn fn, hid_device *dev, Fault *kind)
 {
     const auto fault = dueFault(s, fn);

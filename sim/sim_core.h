@@ -8,6 +8,8 @@
 #include <hidapi.h>
 
 #include <condition_variable>
+#include <deque>
+#include <set>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -19,6 +21,9 @@ struct hid_device_
     int interfaceNumber = -1;
     uint64_t generation = 0;
     bool nonblocking = false;
+    // As on hidraw, every open handle has its own list of input reports: the reports the device sent while
+    // it was open, dropped when it is closed.
+    std::deque<vmouse::Bytes> reports;
 };
 
 namespace vmouse::detail {
@@ -49,7 +54,7 @@ struct Sim
     std::map<Fn, int> calls;
     std::function<int64_t()> clock;
     std::function<void()> plugListener;
-    int handles = 0;
+    std::set<hid_device *> handles;
     std::wstring openError;   // hid_error(NULL): the last failed open, empty after a successful one
 };
 
@@ -67,6 +72,9 @@ const InterfaceSpec *interfaceOf(const Slot &slot, int number);
 // The slot of a live handle, or null when the device is gone (unplugged since the handle was opened).
 Slot *live(Sim &s, hid_device *dev);
 Event eventFor(Kind kind, const hid_device *dev);
+// Moves the input reports the device has queued into the list of every open handle of their interface;
+// with no handle open on an interface, the device keeps its reports (the host asks for them only then).
+void deliverInput(Sim &s, int device);
 // Applies a due fault to a call on an open handle: true when the call must fail.
 bool faultHits(Sim &s, Fn fn, hid_device *dev, Fault *kind = nullptr);
 

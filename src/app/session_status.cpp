@@ -1,5 +1,7 @@
 #include "session_status.h"
 
+#include "my_quick_view.h"
+
 #include <QSystemTrayIcon>
 
 SessionStatus::SessionStatus(QObject *parent)
@@ -29,5 +31,6 @@ void SessionStatus::setMouseConnected(bool value)
     if (connected == value)
         return;
     connected = value;
+    qCDebug(lcUi) << (connected ? "mouse connected" : "mouse disconnected");
     emit mouseConnectedChanged();
 }

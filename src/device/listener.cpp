@@ -92,16 +92,22 @@ void Hid_Thread::listenLoop(uint index)
             return;
         }
         hid_set_nonblocking(listenHandle, 0);
-        uchar report[kDpiReportLength] = {};
-        const int got = hid_read_timeout(listenHandle, report, sizeof report, kListenReadMs);
-        if (const auto stage = dpiSwitchStage(report, got)) {
-            const int v = *stage;
-            QMetaObject::invokeMethod(this, [this, v] {
-                if (!sink)
-                    return;
-                sink->setCurrentDPI(v);
-                sink->showMessage(QStringLiteral("Info"), dpiSwitchMessage(dpiSwitchTexts, v), 10000);
-            }, Qt::QueuedConnection);
+        // Every report that waits for this handle is read before it is closed: the system drops the rest
+        // with the handle (several switches in a row would otherwise leave only the first).
+        for (int waitMs = kListenReadMs; listenerRunning; waitMs = 0) {
+            uchar report[kDpiReportLength] = {};
+            const int got = hid_read_timeout(listenHandle, report, sizeof report, waitMs);
+            if (got <= 0)
+                break;
+            if (const auto stage = dpiSwitchStage(report, got)) {
+                const int v = *stage;
+                QMetaObject::invokeMethod(this, [this, v] {
+                    if (!sink)
+                        return;
+                    sink->setCurrentDPI(v);
+                    sink->showMessage(QStringLiteral("Info"), dpiSwitchMessage(dpiSwitchTexts, v), 10000);
+                }, Qt::QueuedConnection);
+            }
         }
         closeListenInterface();
     }

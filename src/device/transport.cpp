@@ -1,6 +1,7 @@
 // The transport of Hid_Thread: opening the command interface, the gate that keeps two commands apart, and
 // the two transfers (feature report out, optional feature report in, optional bulk payload) that every
-// command is built on. The interface is never kept open between transfers: each step opens it anew.
+// command is built on. The interface is never kept open between transfers: each step opens it anew, except
+// within a download, whose input reports only the handle that sent the command receives.
 
 #include "hid_thread.h"
 
@@ -204,7 +205,11 @@ bool Hid_Thread::readReport(int payloadLength)
     hid_device *handle = openCommandInterface(index);
     if (!handle || hid_send_feature_report(handle, outReport, sizeof outReport) < 0)
         return releaseTransport(false);
-    handle = openCommandInterface(index);
+    // A download's input reports come as soon as the device has the command, and the system lists them
+    // only for the handle open at that moment (hidraw drops them when it is closed): a transfer with a
+    // payload keeps this handle to its end. One without reopens, as every other step does.
+    if (payloadLength <= 0)
+        handle = openCommandInterface(index);
     if (!handle || hid_get_feature_report(handle, inReport, sizeof inReport) < 0)
         return releaseTransport(false);
 
@@ -221,7 +226,6 @@ bool Hid_Thread::readReport(int payloadLength)
     std::vector<uchar> report(static_cast<size_t>(reportLength) + 1);
     for (int offset = 0; offset < payloadLength; offset += piece) {
         std::fill(report.begin(), report.end(), 0);
-        handle = openCommandInterface(index);
         // Bounded: a device that stops sending fails the transfer instead of hanging the program.
         const int got = handle ? hid_read_timeout(handle, report.data(), report.size(), kBulkReadTimeoutMs) : -1;
         const int wanted = qMin(piece, payloadLength - offset);

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -35,6 +36,7 @@ void myQQuickView::saveMacroFile(QVariant macroFileName)
 
 bool myQQuickView::loadMacroFile(QVariant macroFileName)
 {
+    lastImportedName.clear();
     const QString macro = checkedMacroName(macroFileName, "loadMacroFile");
     if (macro.isEmpty())
         return false;
@@ -51,6 +53,7 @@ bool myQQuickView::loadMacroFile(QVariant macroFileName)
     QDir().mkpath(kMacroFolder);
     forgetCachedSettings(target);
     copyFileOver(chosen, target);
+    lastImportedName = QFileInfo(chosen).completeBaseName();
     return true;
 }
 
@@ -74,11 +77,13 @@ void myQQuickView::saveProfile(int profile)
 
 bool myQQuickView::loadProfile(int profile)
 {
+    lastImportedName.clear();
     if (!profileAt(profile, "loadProfile"))
         return false;
     const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kProfileFilter));
     if (chosen.isEmpty())
         return false;
-    replaceProfileFile(profile, chosen);
+    if (replaceProfileFile(profile, chosen))
+        lastImportedName = QFileInfo(chosen).completeBaseName();
     return true;
 }

@@ -8,11 +8,15 @@
 
 #include "device_traits.h"
 
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+
+// What the interface does, for the program's output ("zephra.ui", off unless switched on).
+Q_DECLARE_LOGGING_CATEGORY(lcUi)
 
 class FileDialogs;
 class Hid_Thread;
@@ -21,6 +25,9 @@ class QSettings;
 class myQQuickView : public QQuickWidget
 {
     Q_OBJECT
+    // The name of the file the last macro or profile import took ("Burst" for ".../Burst.mc"): the
+    // interface names the imported macro or profile after it. Empty after a cancelled import.
+    Q_PROPERTY(QString importedName READ importedName)
 
 public:
     explicit myQQuickView(QWidget *parent = nullptr);
@@ -44,6 +51,8 @@ public:
     // What the device object needs to know about the device (family and gun keys), read from the flags
     // above.
     const DeviceTraits *deviceTraits() const { return &traits; }
+
+    QString importedName() const { return lastImportedName; }
 
     // Global input reaching the interface (the input capture's callbacks): queued calls of the root's
     // detectKeyboard(isDown, code) and detectMouse(isDown, button, x, y); code and button narrowed to 8 bits.
@@ -111,6 +120,8 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Calls a function of the QML root item by name; nothing happens when there is no root item.
@@ -134,6 +145,7 @@ private:
     // Store
     friend void setFileDialogs(myQQuickView &view, FileDialogs *dialogs);
     QPointer<FileDialogs> fileDialogs;  // the dialogs of import and export; the desktop's when none is set
+    QString lastImportedName;
     FileDialogs *dialogs();
     // The settings object of a profile number, or null (with a debug message naming `operation`) when the
     // number is not one of the ten profiles.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 DemoProcess::DemoProcess(const QByteArray &x11Display, const QString &folder)
@@ -32,14 +33,18 @@ DemoProcess::~DemoProcess()
 
 QString DemoProcess::executable() const
 {
-    return root + QStringLiteral("/zephra-config-demo");
+    return root + QLatin1Char('/') + QFileInfo(QStringLiteral(ZEPHRA_DEMO_PATH)).fileName();
 }
 
 QProcessEnvironment DemoProcess::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (display.isEmpty()) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    }
     env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zephra.ui.debug=true"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
@@ -49,19 +54,33 @@ QProcessEnvironment DemoProcess::environment() const
 
 void DemoProcess::useWayland(const QString &socket)
 {
-    QProcessEnvironment env = process.processEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    setEnvironmentValue(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    setEnvironmentValue(QStringLiteral("WAYLAND_DISPLAY"), socket);
     // The demo draws in software (shared-memory buffers): Qt's EGL buffers are not loaded, whose driver
     // keeps allocations until exit that the leak checker would report.
-    env.insert(QStringLiteral("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"), QStringLiteral("none"));
+    setEnvironmentValue(QStringLiteral("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"), QStringLiteral("none"));
+}
+
+void DemoProcess::setLauncher(const QString &program, const QStringList &arguments)
+{
+    launcher = program;
+    launcherArguments = arguments;
+}
+
+void DemoProcess::setEnvironmentValue(const QString &name, const QString &value)
+{
+    QProcessEnvironment env = process.processEnvironment();
+    env.insert(name, value);
     process.setProcessEnvironment(env);
 }
 
 bool DemoProcess::start(const QStringList &arguments)
 {
     clock.start();
-    process.start(executable(), arguments);
+    if (launcher.isEmpty())
+        process.start(executable(), arguments);
+    else
+        process.start(launcher, launcherArguments + QStringList{executable()} + arguments);
     return process.waitForStarted(10000);
 }
 

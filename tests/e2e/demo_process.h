@@ -1,6 +1,7 @@
 #pragma once
-// zephra-config-demo as a separate process on a virtual X display, run from a private copy of the
-// executable and the shipped modules/ folder. Commands go to its standard input; everything it prints
+// zephra-config-demo (or the program ZEPHRA_DEMO_PATH names) as a separate process on a virtual X display
+// (without one, on the offscreen platform), run from a private copy of the executable and the shipped
+// modules/ folder, directly or through a launcher. Commands go to its standard input; everything it prints
 // (answers on standard output, debug messages on standard error) is collected and can be waited for.
 
 #include <QElapsedTimer>
@@ -19,6 +20,9 @@ public:
     bool start(const QStringList &arguments = {});
     // Runs on the Wayland compositor of `socket` (a full path) instead of the X display.
     void useWayland(const QString &socket);
+    // Starts `program arguments... <copied executable>` instead of the executable itself.
+    void setLauncher(const QString &program, const QStringList &arguments);
+    void setEnvironmentValue(const QString &name, const QString &value);
     void send(const QString &command);
     // Waits until a line matching `pattern` appears after position `from` of the output; returns the
     // line's position in the output, or -1 after `timeoutMs`.
@@ -41,6 +45,8 @@ private:
     QTemporaryDir ownDir;
     QString root;
     QProcess process;
+    QString launcher;
+    QStringList launcherArguments;
     QByteArray pendingOut;
     QByteArray pendingErr;
     QStringList output;

@@ -3,13 +3,13 @@
 // stage dragged and saved; pictures of the main window and the dialogs in the test output folder.
 
 #include "demo_process.h"
-#include "dpi_codes.h"
+#include "saved_settings.h"
 #include "virtual_display.h"
 #include "window_places.h"
+#include "window_driver.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
@@ -27,53 +27,6 @@ class TestInterfaceEndToEnd : public QObject
     Q_OBJECT
 
 private:
-    // Runs xdotool on the virtual display; returns its standard output.
-    QString xdotool(const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display.display));
-        process.setProcessEnvironment(env);
-        process.start(display.xdotool, arguments);
-        if (!process.waitForFinished(10000) || process.exitCode() != 0)
-            return QString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-
-    // The top left corner of the program's window (a 1024 x 640 window of the demo).
-    QPoint windowOrigin()
-    {
-        const QStringList ids = xdotool({"search", "--onlyvisible", "--classname", "zephra-config-demo"})
-                                    .split('\n', Qt::SkipEmptyParts);
-        for (const QString &id : ids) {
-            const QString shell = xdotool({"getwindowgeometry", "--shell", id});
-            auto field = [&shell](const char *name) {
-                const QRegularExpression re(QStringLiteral("%1=(\\d+)").arg(QLatin1String(name)));
-                return re.match(shell).captured(1).toInt();
-            };
-            if (field("WIDTH") == 1024 && field("HEIGHT") == 640)
-                return QPoint(field("X"), field("Y"));
-        }
-        return QPoint(-1, -1);
-    }
-
-    void click(const QPoint &at)
-    {
-        const QPoint p = origin + at;
-        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
-        QTest::qWait(300);
-    }
-
-    void drag(const QPoint &from, const QPoint &to)
-    {
-        const QPoint a = origin + from;
-        const QPoint b = origin + to;
-        xdotool({"mousemove", QString::number(a.x()), QString::number(a.y()), "mousedown", "1",
-                 "mousemove", QString::number((a.x() + b.x()) / 2), QString::number(a.y()),
-                 "mousemove", QString::number(b.x()), QString::number(b.y()), "mouseup", "1"});
-        QTest::qWait(300);
-    }
-
     // Saves a picture of the window and checks its size.
     void shot(DemoProcess &demo, const QString &name)
     {
@@ -99,8 +52,7 @@ private:
         if (!demo.start() || demo.waitFor("QML initUI +returned", 15000) < 0)
             return false;
         QTest::qWait(1300);
-        origin = windowOrigin();
-        if (origin.x() < 0)
+        if (!hand.findWindow())
             return false;
         wireLog(demo);   // what start-up sent
         return true;
@@ -121,16 +73,16 @@ private slots:
         DemoProcess demo(display.display);
         QVERIFY2(startDemo(demo), qPrintable(demo.lines().join('\n')));
 
-        click(kMacroEditorButton);
-        click(kNewMacroButton);
-        click(kRecordButton);
-        const QPoint pointer = origin + QPoint(512, 100);
-        xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
-        xdotool({"key", "a"});
+        hand.click(kMacroEditorButton);
+        hand.click(kNewMacroButton);
+        hand.click(kRecordButton);
+        const QPoint pointer = hand.origin() + QPoint(512, 100);
+        hand.xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+        hand.xdotool({"key", "a"});
         QTest::qWait(400);
-        xdotool({"key", "b"});
+        hand.xdotool({"key", "b"});
         QVERIFY(demo.waitFor("QML detectKeyboard false 5 returned") >= 0);
-        click(kRecordButton);   // stop: the macro is stored
+        hand.click(kRecordButton);   // stop: the macro is stored
         shot(demo, QStringLiteral("interface_macro_editor.png"));
 
         const QSettings stored(demo.folder() + QStringLiteral("/modules/macro/Macro_0.bin"), QSettings::IniFormat);
@@ -140,13 +92,13 @@ private slots:
         QVERIFY(stored.value("macro/3").toString().startsWith(QLatin1String("0,")));
         QCOMPARE(stored.value("macro/6").toString(), QStringLiteral("2,B"));
 
-        click(kEditorOkButton);
-        click(kKey6Entry);
-        click(kMacroCategory);
-        click(kMacroList);
-        click(kFirstMacro);
+        hand.click(kEditorOkButton);
+        hand.click(kKey6Entry);
+        hand.click(kMacroCategory);
+        hand.click(kMacroList);
+        hand.click(kFirstMacro);
         shot(demo, QStringLiteral("interface_assignment_macro.png"));
-        click(kAssignmentOkButton);
+        hand.click(kAssignmentOkButton);
         QTest::qWait(1500);   // the upload takes a few reports
 
         // Macro number 6 (button 6's slot 5, plus one), then the device macro: repeat 1; A down, A up
@@ -170,36 +122,42 @@ private slots:
     }
 
     // Drag DPI stage 1 to its end, press Save, and find the new stage table on the mouse; pictures of
-    // the main window and the system settings dialog.
+    // the main window, the system settings dialog, a control with the keyboard focus and the colour choice.
     void draggedDpiStageIsSaved()
     {
         DemoProcess demo(display.display);
         QVERIFY2(startDemo(demo), qPrintable(demo.lines().join('\n')));
         shot(demo, QStringLiteral("interface_main.png"));
 
-        click(kSystemSettingButton);
+        hand.click(kSystemSettingButton);
         shot(demo, QStringLiteral("interface_system_settings.png"));
-        click(kSystemSettingOkButton);
+        hand.click(kSystemSettingOkButton);
         wireLog(demo);
 
-        drag(kDpiStage1Handle, kDpiStage1PastEnd);
-        click(kSaveButton);
+        // Tab from the top: the profile list, the window's three buttons, the key list's Reset, Key 1, Key 2.
+        const int mark = int(demo.lines().size());
+        for (int i = 0; i < 7; ++i)
+            hand.xdotool({"key", "Tab"});
+        QVERIFY(demo.waitFor("QML detectKeyboard false 43 returned", 5000, mark) >= 0);
+        QTest::qWait(300);
+        shot(demo, QStringLiteral("interface_keyboard_focus.png"));
+
+        hand.click(kColour3Swatch);
+        hand.drag(kColourAreaFrom, kColourAreaTo);
+        shot(demo, QStringLiteral("interface_colour_choice.png"));
+        hand.xdotool({"key", "Escape"});
+
+        hand.drag(kDpiStage1Handle, kDpiStage1PastEnd);
+        hand.click(kSaveButton);
         QTest::qWait(800);
         shot(demo, QStringLiteral("interface_dpi_saved.png"));
 
         // The table the shipped settings give, with stage 1 at the highest DPI.
         const QSettings global(demo.folder() + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
         const QSettings profile(demo.folder() + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
-        const QString sensor = global.value("mouse/sensorType").toString();
         const QStringList values = profile.value("mouse/dpiValueArray").toStringList();
-        const int count = profile.value("mouse/currentDpiCount").toInt();
         QCOMPARE(values.value(0).toInt(), global.value("mouse/maxDPI").toInt());   // what Save stored
-        dpi::Stages codes{};
-        for (int i = 0; i < dpi::kStages; ++i)
-            codes[size_t(i)] = dpi::stageCode(sensor, values.value(i).toLongLong());
-        QString table;
-        for (uchar b : dpi::table553(codes, count))
-            table += QStringLiteral(" %1").arg(b, 2, 16, QLatin1Char('0'));
+        const QString table = savedDpiTable(demo.folder());
 
         const QStringList log = wireLog(demo);
         const int command = int(log.indexOf(QRegularExpression(".* plain \\[ 00 11 .* SetDPISet")));
@@ -214,7 +172,7 @@ private slots:
 
 private:
     VirtualDisplay display;
-    QPoint origin;
+    WindowDriver hand{display, QStringLiteral("zephra-config-demo")};
 };
 
 QTEST_GUILESS_MAIN(TestInterfaceEndToEnd)

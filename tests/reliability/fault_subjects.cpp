@@ -52,20 +52,24 @@ QVariantList withGunKey()
 }
 
 // The listener start: the option exchange on the command interface, then the job on the listener
-// interface until it has read the waiting DPI switch or stopped by itself.
+// interface until it has read the waiting DPI switch, stopped by itself, or opened its interface a second
+// time (a failed read drops the switch with its handle, as the system does).
 void startAndStopListener(BridgeFixture &f)
 {
     vmouse::pushDpiSwitch(f.device, 3);
     f.hid.startListening(0);
     QElapsedTimer clock;
     clock.start();
-    auto inputSeen = [] {
-        for (const vmouse::Event &e : vmouse::log())
+    auto doneListening = [] {
+        int opens = 0;
+        for (const vmouse::Event &e : vmouse::log()) {
             if (e.kind == vmouse::Kind::Input)
                 return true;
-        return false;
+            opens += e.kind == vmouse::Kind::Open && e.interfaceNumber == 2;
+        }
+        return opens >= 2;
     };
-    while (f.hid.listenerRunning && !inputSeen() && clock.elapsed() < 3000)
+    while (f.hid.listenerRunning && !doneListening() && clock.elapsed() < 3000)
         QThread::msleep(2);
     f.hid.stopListening();
     f.hid.listenJob.waitForFinished();

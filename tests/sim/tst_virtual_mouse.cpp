@@ -335,6 +335,46 @@ private slots:
         hid_close(listen);
     }
 
+    // As on hidraw: a report sent while a handle is open is listed for every open handle and dropped
+    // with the handle that did not read it; one sent while none is open waits in the device.
+    void inputReportsBelongToTheOpenHandles()
+    {
+        const int id = addDevice(demoMouse(Family::F553, false));
+        uint8_t buf[8] = {};
+        pushDpiSwitch(id, 2);
+        hid_device *a = hid_open_path(pathOf(id, 2).c_str());
+        hid_device *b = hid_open_path(pathOf(id, 2).c_str());
+        QCOMPARE(hid_read_timeout(a, buf, sizeof buf, 0), 4);   // sent before any open: the first one gets it
+        QCOMPARE(hid_read_timeout(b, buf, sizeof buf, 0), 0);
+        pushDpiSwitch(id, 3);
+        hid_close(a);
+        QCOMPARE(hid_read_timeout(b, buf, sizeof buf, 0), 4);
+        QCOMPARE(buf[3], uint8_t(3));
+        hid_close(b);
+        a = hid_open_path(pathOf(id, 2).c_str());
+        QCOMPARE(hid_read_timeout(a, buf, sizeof buf, 0), 0);   // a's copy went with its handle
+        hid_close(a);
+    }
+
+    // Return values as hidraw's hidapi gives them: a feature report cut to the caller's room (report id
+    // kept), numbered reports and one-byte writes refused, the blocking mode noted even on a gone device.
+    void returnValuesAsOnHidraw()
+    {
+        const int id = addDevice(demoMouse(Family::F553, false));
+        hid_device *dev = hid_open_path(pathOf(id, 1).c_str());
+        const frame::Report block = frame::buildReport(0x0B, {2});
+        QCOMPARE(hid_send_feature_report(dev, block.data(), block.size()), 9);
+        uint8_t answer[9] = {};
+        QCOMPARE(hid_get_feature_report(dev, answer, 5), 5);
+        QCOMPARE(fixture::bytes(answer, 5), fixture::bytes(block.data(), 5));
+        answer[0] = 1;
+        QCOMPARE(hid_get_feature_report(dev, answer, 9), -1);
+        QCOMPARE(hid_write(dev, answer, 1), -1);
+        unplug(id);
+        QCOMPARE(hid_set_nonblocking(dev, 0), 0);
+        hid_close(dev);
+    }
+
     void logIsTimeStampedAndReadable()
     {
         int64_t now = 1000;

@@ -6,7 +6,8 @@ import "../common/Formulas.js" as Formulas
 import "../common"
 
 // The lighting page: the mode, its speed and brightness (steps 0 to 4, shown as the mode needs them) and
-// eight colours. Changes wait for Save.
+// eight colours, each chosen from the presets or as any colour (the swatch shows it while it is chosen).
+// Changes wait for Save.
 Item {
     id: light
 
@@ -134,6 +135,7 @@ Item {
         anchors.verticalCenter: title.verticalCenter
         // Between the title and the Reset button, whose texts' lengths differ by language.
         width: Math.min(130, resetButton.x - 8 - x)
+        accessibleName: light.lightControlLang[0]
         model: light.modeTexts.map(function (i) { return light.lightControlLang[i] })
         currentIndex: light.mode
         onSelected: (index) => light.setMode(index)
@@ -171,6 +173,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 from: 0
                 to: 4
+                accessibleName: light.lightControlLang[5]
                 value: light.speed
                 onMoved: (v) => light.setSpeed(v)
             }
@@ -194,6 +197,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 from: 0
                 to: 4
+                accessibleName: light.lightControlLang[7]
                 value: light.brightness
                 onMoved: (v) => light.setBrightness(v)
             }
@@ -221,6 +225,9 @@ Item {
                         objectName: "colour" + index
                         width: 22
                         height: 22
+                        above: true
+                        popupX: -index * 24
+                        accessibleName: light.lightControlLang[6] + " " + (index + 1)
                         current: Formulas.colorText(light.colors[3 * index], light.colors[3 * index + 1], light.colors[3 * index + 2])
                         model: light.palette
                         onOpenedChanged: light.colorsOpen = opened

@@ -70,6 +70,7 @@ Item {
         y: 30
         width: 144
         text: Formulas.lodLabel(lod.value)
+        accessibleName: lod.title
         from: Formulas.lodLow
         to: Formulas.lodHigh
         value: lod.value

@@ -114,6 +114,9 @@ DialogFrame {
             width: fast.x - 10 - x
             from: Formulas.speedLow
             to: Formulas.speedHigh
+            // A key press moves a whole step of the system's setting.
+            stepSize: 33
+            accessibleName: row.label
             value: row.value
             onMoved: (v) => row.moved(v)
         }
@@ -188,7 +191,8 @@ DialogFrame {
                                 maximum: Formulas.scrollMaxLines
                                 enabled: !Formulas.isOneScreen(system.scrollRate)
                                 opacity: enabled ? 1 : 0.4
-                                text: system.lastLines
+                                value: system.lastLines
+                                accessibleName: system.systemSettingLang[6]
                                 onEdited: (t) => {
                                     var n = Values.toInt(t, 0)
                                     if (n >= 1 && n <= Formulas.scrollMaxLines)

@@ -5,16 +5,53 @@ import "Languages.js" as Languages
 
 // The menu of the ask button: the maker's web page (opened with the system's URL handler), the version,
 // the language (a list of the shipped languages beside the menu; a choice emits languageChosen) and
-// "Quit", which ends the program (the only way where the desktop shows no tray).
+// "Quit", which ends the program (the only way where the desktop shows no tray). Opened, it has the
+// keyboard: Tab and the arrow keys move between its entries, Enter or Space choose one (Left also opens
+// the languages), Escape closes it and gives the keyboard back to where it was.
 Rectangle {
     id: menu
 
     property string url: ""
+    property Item returnFocus: null
     // The language shown.
     property string language: ""
     signal languageChosen(string code)
 
     visible: false
+    onVisibleChanged: {
+        if (visible) {
+            returnFocus = menu.Window.activeFocusItem
+            entries.itemAt(0).forceActiveFocus()
+        } else if (returnFocus) {
+            if (activeFocusInside())
+                returnFocus.forceActiveFocus()
+            returnFocus = null
+        }
+    }
+    Accessible.role: Accessible.PopupMenu
+    Keys.onEscapePressed: menu.visible = false
+    Keys.onUpPressed: menu.moveFocus(-1)
+    Keys.onDownPressed: menu.moveFocus(1)
+    Keys.onTabPressed: menu.moveFocus(1)
+    Keys.onBacktabPressed: menu.moveFocus(-1)
+
+    // In the entries or in the list of languages.
+    function activeFocusInside() {
+        for (var item = menu.Window.activeFocusItem; item; item = item.parent)
+            if (item === menu)
+                return true
+        return false
+    }
+
+    function moveFocus(step) {
+        for (var i = 0; i < entries.count; ++i) {
+            if (entries.itemAt(i).activeFocus) {
+                entries.itemAt((i + step + entries.count) % entries.count).forceActiveFocus()
+                return
+            }
+        }
+        entries.itemAt(0).forceActiveFocus()
+    }
     width: 230
     height: 4 * 29 + 2
     color: "#10171d"
@@ -32,11 +69,12 @@ Rectangle {
                 width: menu.width - 2
                 height: 29
                 objectName: "askEntry" + index
-                activeFocusOnTab: true
                 Accessible.role: Accessible.MenuItem
                 Accessible.name: modelData
                 Accessible.onPressAction: entryArea.clicked(null)
                 Keys.onReturnPressed: entryArea.clicked(null)
+                Keys.onEnterPressed: entryArea.clicked(null)
+                Keys.onSpacePressed: entryArea.clicked(null)
                 Keys.onLeftPressed: if (index === 2) languages.open()
                 color: entryArea.containsMouse || activeFocus ? Style.colorGray2 : "transparent"
                 Text {
@@ -48,6 +86,9 @@ Rectangle {
                     color: Style.fontColor
                     font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
+                }
+                FocusRing {
+                    inset: 1
                 }
                 MouseArea {
                     id: entryArea

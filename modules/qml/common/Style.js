@@ -27,6 +27,7 @@ var pendingColor = "#ff3030"  // the Save button while changes wait to be sent
 var panelColor = "#d0141a20"
 var fieldColor = "#1c252d"
 var lineColor = "#2f4a5a"
+var focusColor = "#ffc94a"    // the ring around the control that has the keyboard focus
 
 function imageUrl(skin, group, file)
 {

@@ -2,13 +2,16 @@ import QtQuick
 import "Style.js" as Style
 import "../theme"
 
-// A flat button with a text; `accent` gives it the colour of a button that waits to be pressed.
+// A flat button with a text; `accent` gives it the colour of a button that waits to be pressed. It takes
+// the keyboard focus on Tab, and Enter or Space press it.
 Rectangle {
     id: button
 
     property string text: ""
     property color accent: "transparent"
     property int pixelSize: Style.fontSize1
+    // What a screen reader calls it: the text unless the text is only a sign.
+    property string accessibleName: text
     signal clicked()
 
     implicitWidth: Math.max(72, label.implicitWidth + 24)
@@ -18,6 +21,14 @@ Rectangle {
     border.color: accent !== Qt.color("transparent") ? accent : area.containsMouse ? Style.colorOrange : Style.colorGray2
     border.width: accent !== Qt.color("transparent") ? 2 : 1
     opacity: enabled ? 1.0 : 0.4
+
+    activeFocusOnTab: true
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+    Keys.onSpacePressed: button.clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibleName
+    Accessible.onPressAction: button.clicked()
 
     Text {
         id: label
@@ -34,4 +45,5 @@ Rectangle {
         hoverEnabled: true
         onClicked: button.clicked()
     }
+    FocusRing {}
 }

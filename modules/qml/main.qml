@@ -1,5 +1,6 @@
 import QtQuick
 import "common/Style.js" as Style
+import "theme"
 import "common/Values.js" as Values
 import "common/Formulas.js" as Formulas
 import "common/KeyFunctions.js" as KeyFunctions
@@ -30,7 +31,7 @@ Item {
     property int profileNo: 0
 
     property string fontName: Style.fontName
-    property string fontFamily: Style.fontFamily
+    property string fontFamily: Theme.fontFamily
     property int fontSize0: Style.fontSize0
     property int fontSize1: Style.fontSize1
     property int fontSize2: Style.fontSize2
@@ -146,20 +147,44 @@ Item {
         askMenu.visible = false
     }
 
-    // The eleven language groups, in order; a group replaces the built-in texts it supplies.
+    // Where each of the eleven language groups goes, in the order they are read ("other" goes nowhere in
+    // the interface: reading it sets the texts of the DPI-switch notifications).
+    function languageReceivers() {
+        return [["main", mainIten, "mainLang"], ["keyMatrix", keyMatrixMain, "keyMatrixLang"],
+                ["keyAssigment", keyAssigmentMain, "keyAssigmentLang"], ["dpiSetting", dpiSettingMain, "dpiSettingLang"],
+                ["lightControl", lightControlMain, "lightControlLang"], ["macroEditor", macroEditorMain, "macroEditorLang"],
+                ["systemSetting", systemSettingMain, "systemSettingLang"], ["gunControl", gunControlMain, "gunControlLang"],
+                ["profile", profileMain, "profileLang"], ["keyCode", _KeyCodeString, "keyCodeStr"], ["other", null, ""]]
+    }
+    // The receivers' built-in texts, kept when the first language is loaded: a text a language lacks is
+    // the built-in one, never the one of the language shown before.
+    property var builtInTexts: null
+
+    // The eleven language groups of `language`, in order; a group replaces the built-in texts it supplies.
+    // The font follows the language.
     function loadLanguage() {
-        function group(name) { return ui_View.getLangStrings(name, language) }
-        mainLang = Values.mergeTexts(builtInMainLang, group("main"))
-        keyMatrixMain.keyMatrixLang = Values.mergeTexts(keyMatrixMain.keyMatrixLang, group("keyMatrix"))
-        keyAssigmentMain.keyAssigmentLang = Values.mergeTexts(keyAssigmentMain.keyAssigmentLang, group("keyAssigment"))
-        dpiSettingMain.dpiSettingLang = Values.mergeTexts(dpiSettingMain.dpiSettingLang, group("dpiSetting"))
-        lightControlMain.lightControlLang = Values.mergeTexts(lightControlMain.lightControlLang, group("lightControl"))
-        macroEditorMain.macroEditorLang = Values.mergeTexts(macroEditorMain.macroEditorLang, group("macroEditor"))
-        systemSettingMain.systemSettingLang = Values.mergeTexts(systemSettingMain.systemSettingLang, group("systemSetting"))
-        gunControlMain.gunControlLang = Values.mergeTexts(gunControlMain.gunControlLang, group("gunControl"))
-        profileMain.profileLang = Values.mergeTexts(profileMain.profileLang, group("profile"))
-        _KeyCodeString.keyCodeStr = Values.mergeTexts(_KeyCodeString.builtInNames, group("keyCode"))
-        group("other")
+        var receivers = languageReceivers()
+        if (builtInTexts === null)
+            builtInTexts = receivers.map(function (r) { return r[1] ? r[1][r[2]].slice() : [] })
+        for (var i = 0; i < receivers.length; ++i) {
+            var texts = ui_View.getLangStrings(receivers[i][0], language)
+            if (receivers[i][1])
+                receivers[i][1][receivers[i][2]] = Values.mergeTexts(builtInTexts[i], texts)
+        }
+        Theme.language = language
+    }
+
+    // The language chosen in the ask menu: stored, and shown at once. Texts the pages made from the
+    // language's texts are made again.
+    function chooseLanguage(code) {
+        mainFocus()
+        if (code === language)
+            return
+        language = code
+        ui_View.setGlobalData("common/language", language)
+        loadLanguage()
+        keyMatrixMain.refreshTexts()
+        profileMain.init()
     }
 
     // Sends what waits for Save, in a fixed order, behind the busy indicator.
@@ -491,15 +516,17 @@ Item {
         }
     }
 
-    // The ask menu under the ask button: the maker's web page, the version and Quit (above the
-    // disconnected state's cover).
+    // The ask menu under the ask button: the maker's web page, the version, the language and Quit (above
+    // the disconnected state's cover).
     AskMenu {
         id: askMenu
         objectName: "askMenu"
-        x: 810
+        x: 780
         y: 42
         z: 80
         url: mainIten.url
+        language: Theme.language
+        onLanguageChosen: (code) => mainIten.chooseLanguage(code)
     }
 
     // The mask behind the dialogs: a press keeps the keyboard with the dialog on top, a drag moves the window.

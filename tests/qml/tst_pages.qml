@@ -140,7 +140,7 @@ ZephraTestCase {
         verify(!findChild(root, "askMenu").visible)
         // The menu always ends the program (the only way without a tray).
         mouseClick(findChild(root, "askButton"))
-        mouseClick(findChild(root, "askEntry2"))
+        mouseClick(findChild(root, "askEntry3"))
         compare(recorder.names().slice(-1), ["ui_Ctl.quit"])
         verify(!findChild(root, "askMenu").visible)
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // A check box with a text. A click (or Space, with the keyboard focus) emits toggled(newState); the owner
@@ -37,7 +38,7 @@ Item {
             visible: box.checked
             text: "✓"
             color: Style.colorOrange
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
             font.bold: true
         }
@@ -49,7 +50,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: box.text
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
     MouseArea {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
@@ -111,7 +112,7 @@ Item {
         x: 4
         text: dpi.dpiSettingLang[0]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -183,7 +184,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         text: stage.index + 1
                         color: Style.dimColor
-                        font.family: Style.fontFamily
+                        font.family: Theme.fontFamily
                         font.pixelSize: Style.fontSize1
                     }
                     FocusRing {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // A button that shows the current choice and opens a list of texts below it. Choosing an entry closes the
@@ -86,7 +87,7 @@ Item {
             text: dropDown.displayText
             elide: Text.ElideRight
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
         Text {
@@ -147,7 +148,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         text: String(modelData)
                         color: index === dropDown.currentIndex ? Style.colorOrange : Style.fontColor
-                        font.family: Style.fontFamily
+                        font.family: Theme.fontFamily
                         font.pixelSize: Style.fontSize1
                     }
                     MouseArea {

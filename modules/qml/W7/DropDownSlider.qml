@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // A button that shows a value's text and opens a slider below it. Moving the slider emits moved(value).
@@ -64,7 +65,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             text: dropDown.text
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
         Text {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/KeyFunctions.js" as KeyFunctions
 import "../common"
@@ -169,7 +170,7 @@ DialogFrame {
 
     component Label: Text {
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/KeyFunctions.js" as KeyFunctions
 import "../common"
@@ -200,7 +201,7 @@ Item {
         x: 4
         text: keyMatrix.keyMatrixLang[1]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -251,7 +252,7 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     text: row.label
                     color: Style.dimColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 Text {
@@ -261,7 +262,7 @@ Item {
                     text: keyMatrix.keyList[row.index].text
                     elide: Text.ElideRight
                     color: rowArea.containsMouse ? Style.colorOrange : Style.fontColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 MouseArea {
@@ -284,7 +285,7 @@ Item {
         text: keyMatrix.keyMatrixLang[0] + " " + (keyMatrix.refused + 1) + ": " + keyMatrix.keyMatrixLang[2]
         wrapMode: Text.WordWrap
         color: Style.pendingColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
         Accessible.role: Accessible.AlertMessage
         Accessible.name: text

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
@@ -122,7 +123,7 @@ Item {
         x: 4
         text: light.lightControlLang[0]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -130,15 +131,17 @@ Item {
         id: modeDrop
         objectName: "modeList"
         anchors.left: title.right
-        anchors.leftMargin: 16
+        anchors.leftMargin: 8
         anchors.verticalCenter: title.verticalCenter
-        width: 130
+        // Between the title and the Reset button, whose texts' lengths differ by language.
+        width: Math.min(130, resetButton.x - 8 - x)
         accessibleName: light.lightControlLang[0]
         model: light.modeTexts.map(function (i) { return light.lightControlLang[i] })
         currentIndex: light.mode
         onSelected: (index) => light.setMode(index)
     }
     TextButton {
+        id: resetButton
         objectName: "resetButton"
         anchors.right: parent.right
         anchors.verticalCenter: title.verticalCenter
@@ -160,7 +163,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[5]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             SliderButton {
@@ -184,7 +187,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[7]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             SliderButton {
@@ -207,7 +210,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[6]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             Row {

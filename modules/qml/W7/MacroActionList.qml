@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/MacroCode.js" as MacroCode
 import "../common"
 
@@ -127,7 +128,7 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 text: row.index + 1
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize0
             }
             Text {
@@ -136,7 +137,7 @@ Rectangle {
                 visible: !(row.isDelay && row.isCurrent && box.editable)
                 text: box.textOf(row.modelData)
                 color: row.isDelay ? Style.dimColor : row.isCurrent ? Style.colorOrange : Style.fontColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             MouseArea {
@@ -176,7 +177,7 @@ Rectangle {
                         anchors.verticalCenter: parent.verticalCenter
                         text: "ms"
                         color: Style.dimColor
-                        font.family: Style.fontFamily
+                        font.family: Theme.fontFamily
                         font.pixelSize: Style.fontSize0
                     }
                 }

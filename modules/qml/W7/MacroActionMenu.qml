@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // The action menu of the macro editor: one row per entry [text, command, allowed]; a click on an allowed
 // entry emits chosen(command). The owner shows and hides it, and gives it the keyboard focus when it
@@ -71,7 +72,7 @@ Rectangle {
                     text: modelData[0]
                     color: modelData[2] ? Style.fontColor : Style.dimColor
                     opacity: modelData[2] ? 1 : 0.5
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 MouseArea {

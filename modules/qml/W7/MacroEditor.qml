@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/MacroCode.js" as MacroCode
 import "../common/NameLists.js" as NameLists
@@ -367,7 +368,7 @@ DialogFrame {
 
     component Heading: Text {
         color: Style.dimColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
 
@@ -485,7 +486,7 @@ DialogFrame {
                 visible: editor.macroName !== ""
                 text: editor.byteCount + " / " + MacroCode.deviceMacroSize
                 color: editor.isFull ? Style.pendingColor : Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize0
             }
 
@@ -536,7 +537,7 @@ DialogFrame {
                     text: editor.captureHint
                     wrapMode: Text.WordWrap
                     color: Style.pendingColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 Text {
@@ -546,7 +547,7 @@ DialogFrame {
                     text: editor.macroEditorLang[18]
                     wrapMode: Text.WordWrap
                     color: Style.pendingColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                     Accessible.role: Accessible.AlertMessage
                     Accessible.name: text

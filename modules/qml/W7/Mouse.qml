@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // The picture of the mouse, from above and from the left side, with its first `keyCount` buttons (up to
 // eight) numbered. A button lights up while the pointer is over it here or over its entry in the button
@@ -78,7 +79,7 @@ Item {
                     anchors.centerIn: parent
                     text: button.index + 1
                     color: Style.fontColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize0
                     font.bold: true
                 }

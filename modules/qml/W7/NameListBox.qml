@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // A framed list of names with one current entry and, optionally, one marked entry. A click chooses an
@@ -75,7 +76,7 @@ Rectangle {
                 text: String(row.modelData)
                 elide: Text.ElideRight
                 color: row.index === box.currentIndex ? Style.colorOrange : Style.fontColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             Text {

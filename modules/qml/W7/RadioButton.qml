@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // One choice of a group. A click (or Space or Enter, with the keyboard focus) emits clicked(); the owner
@@ -50,7 +51,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: radio.text
         color: radio.checked || area.containsMouse ? Style.colorOrange : Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: radio.pixelSize
     }
     MouseArea {

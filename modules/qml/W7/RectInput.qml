@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // A framed text field. As a number field (`numeric`) it takes whole numbers from `minimum` to `maximum`
@@ -72,7 +73,7 @@ Rectangle {
         activeFocusOnTab: !field.readOnly
         color: Style.fontColor
         selectionColor: Style.colorOrange
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
         validator: field.numeric ? numbers : null
         Accessible.name: field.accessibleName

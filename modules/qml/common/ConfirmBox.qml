@@ -1,5 +1,6 @@
 import QtQuick
 import "Style.js" as Style
+import "../theme"
 
 // A question with OK and Cancel (and, when `otherText` is set, a third answer between them), draggable
 // inside the window. OK emits accepted(), the third answer other(), Cancel and Escape rejected(); each
@@ -57,7 +58,7 @@ DialogFrame {
         wrapMode: Text.WordWrap
         text: box.text + "?"
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize2
     }
     Row {

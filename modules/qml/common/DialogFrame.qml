@@ -1,5 +1,6 @@
 import QtQuick
 import "Style.js" as Style
+import "../theme"
 
 // The frame of a dialog: a title bar with a close button over a panel. A dialog opens centred in the
 // 1024 x 640 window; a `draggable` one can be moved by its title bar and stays inside the window.
@@ -171,7 +172,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             text: frame.title
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize2
             font.bold: true
         }

@@ -1,5 +1,6 @@
 import QtQuick
 import "Style.js" as Style
+import "../theme"
 
 // A flat button with a text; `accent` gives it the colour of a button that waits to be pressed. It takes
 // the keyboard focus on Tab, and Enter or Space press it.
@@ -35,7 +36,7 @@ Rectangle {
         text: button.text
         color: area.containsMouse ? Style.colorOrange
              : button.accent !== Qt.color("transparent") ? button.accent : Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: button.pixelSize
     }
     MouseArea {

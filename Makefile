@@ -23,7 +23,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev libhidapi-dev \
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
-  libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-wqy-microhei \
+  libudev-dev libx11-dev libxi-dev libxcb-xinput-dev libglib2.0-dev xvfb xdotool fonts-dejavu-core fonts-wqy-microhei \
   dpkg-dev dbus-daemon qt6-wayland qt6-xdgdesktopportal-platformtheme weston librsvg2-bin \
   umockdev libumockdev-dev gir1.2-umockdev-1.0
 # What checks the package (only `make package` needs them).

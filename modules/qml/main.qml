@@ -1,5 +1,6 @@
 import QtQuick
 import "common/Style.js" as Style
+import "theme"
 import "common/Values.js" as Values
 import "common/Formulas.js" as Formulas
 import "common/KeyFunctions.js" as KeyFunctions
@@ -30,7 +31,7 @@ Item {
     property int profileNo: 0
 
     property string fontName: Style.fontName
-    property string fontFamily: Style.fontFamily
+    property string fontFamily: Theme.fontFamily
     property int fontSize0: Style.fontSize0
     property int fontSize1: Style.fontSize1
     property int fontSize2: Style.fontSize2
@@ -45,7 +46,8 @@ Item {
     property color colorGray3: Style.colorGray3
 
     readonly property var builtInMainLang: ["Editor", "Macro Editor", "Gun Editor", "LOD", "Config", "Reset",
-        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""]
+        "Reset factory setting", "Cancel", "OK", "System setting", "Save",
+        "Save the changes to the current profile", "Discard", "", ""]
     property var mainLang: builtInMainLang
 
     // Anything waiting for Save.
@@ -56,6 +58,9 @@ Item {
                                       && !sessionStatus.mouseConnected
     readonly property bool dialogOpen: keyAssigmentMain.visible || systemSettingMain.visible || macroEditorMain.visible
                                        || profileMain.visible || gunControlMain.visible || confirmBox.visible
+
+    // Whether work behind the busy indicator (whileBusy) waits or runs.
+    readonly property alias working: busyWork.working
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int dorvCode, int x, int y)
@@ -142,28 +147,55 @@ Item {
         askMenu.visible = false
     }
 
-    // The eleven language groups, in order; a group replaces the built-in texts it supplies.
+    // Where each of the eleven language groups goes, in the order they are read ("other" goes nowhere in
+    // the interface: reading it sets the texts of the DPI-switch notifications).
+    function languageReceivers() {
+        return [["main", mainIten, "mainLang"], ["keyMatrix", keyMatrixMain, "keyMatrixLang"],
+                ["keyAssigment", keyAssigmentMain, "keyAssigmentLang"], ["dpiSetting", dpiSettingMain, "dpiSettingLang"],
+                ["lightControl", lightControlMain, "lightControlLang"], ["macroEditor", macroEditorMain, "macroEditorLang"],
+                ["systemSetting", systemSettingMain, "systemSettingLang"], ["gunControl", gunControlMain, "gunControlLang"],
+                ["profile", profileMain, "profileLang"], ["keyCode", _KeyCodeString, "keyCodeStr"], ["other", null, ""]]
+    }
+    // The receivers' built-in texts, kept when the first language is loaded: a text a language lacks is
+    // the built-in one, never the one of the language shown before.
+    property var builtInTexts: null
+
+    // The eleven language groups of `language`, in order; a group replaces the built-in texts it supplies.
+    // The font follows the language.
     function loadLanguage() {
-        function group(name) { return ui_View.getLangStrings(name, language) }
-        mainLang = Values.mergeTexts(builtInMainLang, group("main"))
-        keyMatrixMain.keyMatrixLang = Values.mergeTexts(keyMatrixMain.keyMatrixLang, group("keyMatrix"))
-        keyAssigmentMain.keyAssigmentLang = Values.mergeTexts(keyAssigmentMain.keyAssigmentLang, group("keyAssigment"))
-        dpiSettingMain.dpiSettingLang = Values.mergeTexts(dpiSettingMain.dpiSettingLang, group("dpiSetting"))
-        lightControlMain.lightControlLang = Values.mergeTexts(lightControlMain.lightControlLang, group("lightControl"))
-        macroEditorMain.macroEditorLang = Values.mergeTexts(macroEditorMain.macroEditorLang, group("macroEditor"))
-        systemSettingMain.systemSettingLang = Values.mergeTexts(systemSettingMain.systemSettingLang, group("systemSetting"))
-        gunControlMain.gunControlLang = Values.mergeTexts(gunControlMain.gunControlLang, group("gunControl"))
-        profileMain.profileLang = Values.mergeTexts(profileMain.profileLang, group("profile"))
-        _KeyCodeString.keyCodeStr = Values.mergeTexts(_KeyCodeString.builtInNames, group("keyCode"))
-        group("other")
+        var receivers = languageReceivers()
+        if (builtInTexts === null)
+            builtInTexts = receivers.map(function (r) { return r[1] ? r[1][r[2]].slice() : [] })
+        for (var i = 0; i < receivers.length; ++i) {
+            var texts = ui_View.getLangStrings(receivers[i][0], language)
+            if (receivers[i][1])
+                receivers[i][1][receivers[i][2]] = Values.mergeTexts(builtInTexts[i], texts)
+        }
+        Theme.language = language
     }
 
-    // Sends what waits for Save, in a fixed order.
+    // The language chosen in the ask menu: stored, and shown at once. Texts the pages made from the
+    // language's texts are made again.
+    function chooseLanguage(code) {
+        mainFocus()
+        if (code === language)
+            return
+        language = code
+        ui_View.setGlobalData("common/language", language)
+        loadLanguage()
+        keyMatrixMain.refreshTexts()
+        profileMain.init()
+    }
+
+    // Sends what waits for Save, in a fixed order, behind the busy indicator.
     function saveAll() {
         mainFocus()
         if (!isPending)
             return
-        controlUIEnable(false)
+        whileBusy(sendPending)
+    }
+
+    function sendPending() {
         if (keyMatrixMain.isSave) {
             keyMatrixMain.isSave = false
             keyMatrixMain.saveData()
@@ -180,7 +212,17 @@ Item {
             lodBoxMain.isSave = false
             lodBoxMain.send()
         }
-        controlUIEnable(true)
+    }
+
+    // Runs `work` behind the busy indicator, once it shows (a gun-key upload blocks for about two seconds).
+    function whileBusy(work) {
+        busyWork.run(work)
+    }
+
+    // Asks `question` in the confirmation box; `then` gets "ok", "other" or "cancel".
+    function ask(question, okText, otherText, then) {
+        mainFocus()
+        confirmBox.ask(question, okText, otherText, then)
     }
 
     // Reads the current profile into every page and sends it.
@@ -196,20 +238,40 @@ Item {
         lodBoxMain.isSave = false
     }
 
+    // Switches to profile `index`. Changes not yet saved are not dropped unasked: saved first, discarded,
+    // or the switch is cancelled.
     function changeProfile(index) {
         if (index === profileNo)
             return
-        controlUIEnable(false)
+        if (!isPending) {
+            whileBusy(function () { switchProfile(index) })
+            return
+        }
+        ask(mainLang[11], mainLang[10], mainLang[12], function (choice) {
+            if (choice === "ok")
+                whileBusy(function () { sendPending(); switchProfile(index) })
+            else if (choice === "other")
+                whileBusy(function () { switchProfile(index) })
+        })
+    }
+
+    function switchProfile(index) {
         profileNo = index
         ui_View.setGlobalData("mouse/profileNo", profileNo)
         ui_View.setCurrentProfile(profileNo)
         sendProfile()
-        controlUIEnable(true)
+    }
+
+    // Asks `question`; OK (`okText`) runs `action`.
+    function confirmThen(question, okText, action) {
+        ask(question, okText, "", function (choice) { if (choice === "ok") action() })
+    }
+
+    function askFactoryReset() {
+        confirmThen(mainLang[6], mainLang[8], function () { whileBusy(factoryReset) })
     }
 
     function factoryReset() {
-        controlUIEnable(false)
-        confirmBox.close()
         keyMatrixMain.isSave = false
         dpiSettingMain.isSave = false
         lightControlMain.isSave = false
@@ -219,7 +281,6 @@ Item {
         dpiSettingMain.currentStage = 1
         gunControlMain.resetGun()
         lodBoxMain.isSave = false
-        controlUIEnable(true)
     }
 
     function openDialog(dialog) {
@@ -274,6 +335,12 @@ Item {
 
     // ---- Layout ----
 
+    BusyWork {
+        id: busyWork
+        onStarted: mainIten.controlUIEnable(false)
+        onFinished: mainIten.controlUIEnable(true)
+    }
+
     Timer {
         id: protectTimer
         objectName: "protectTimer"
@@ -327,6 +394,7 @@ Item {
             profiles: profileMain.profiles
             profileNo: mainIten.profileNo
             settingsEnabled: !mainIten.mouseGone
+            profileName: mainIten.mainLang[4]
             onChangeProfile: (n) => mainIten.changeProfile(n)
             onAskClicked: askMenu.visible = !askMenu.visible
         }
@@ -363,6 +431,8 @@ Item {
             x: 320
             y: 64
             skin: mainIten.skin
+            keyLabel: keyMatrixMain.keyMatrixLang[0]
+            onKeyHovered: (index) => mouseMain.highlighted = index
             onKeyClicked: (index) => keyMatrixMain.requestAssignment(index)
         }
 
@@ -433,10 +503,7 @@ Item {
                 TextButton {
                     objectName: "factoryResetButton"
                     text: mainIten.mainLang[5]
-                    onClicked: {
-                        mainIten.mainFocus()
-                        confirmBox.open()
-                    }
+                    onClicked: mainIten.askFactoryReset()
                 }
                 TextButton {
                     objectName: "saveButton"
@@ -449,36 +516,27 @@ Item {
         }
     }
 
-    // The ask menu under the ask button: the maker's web page, the version and Quit (above the
-    // disconnected state's cover).
+    // The ask menu under the ask button: the maker's web page, the version, the language and Quit (above
+    // the disconnected state's cover).
     AskMenu {
         id: askMenu
         objectName: "askMenu"
-        x: 810
+        x: 780
         y: 42
         z: 80
         url: mainIten.url
+        language: Theme.language
+        onLanguageChosen: (code) => mainIten.chooseLanguage(code)
     }
 
-    // The mask behind the dialogs: a press drops the dialogs' focus, a drag moves the window.
-    Rectangle {
+    // The mask behind the dialogs: a press keeps the keyboard with the dialog on top, a drag moves the window.
+    DialogMask {
         id: mask
         objectName: "mask"
         anchors.fill: parent
         z: 40
         visible: mainIten.dialogOpen
-        color: Style.maskColor
-        WindowDragArea {
-            anchors.fill: parent
-            hoverEnabled: true
-            onPressedAt: {
-                keyAssigmentMain.dropFocus()
-                systemSettingMain.dropFocus()
-                macroEditorMain.dropFocus()
-                profileMain.dropFocus()
-                gunControlMain.dropFocus()
-            }
-        }
+        dialogs: [confirmBox, macroEditorMain, keyAssigmentMain, systemSettingMain, profileMain, gunControlMain]
     }
 
     // The mouse is gone: the settings are covered (the title bar and open dialogs are not) until a pass
@@ -522,6 +580,8 @@ Item {
         z: 51
         keyNames: _KeyCodeString
         onModifyMacroData: (name) => mainIten.macroDataChanged(name)
+        onConfirmDelete: (name) => mainIten.confirmThen(macroEditorLang[3] + " " + name, macroEditorLang[3],
+                                                         macroEditorMain.deleteCurrent)
         onDeleteMacro: (name) => mainIten.macroDeleted(name)
         onModifyMacroName: (oldName, newName) => mainIten.macroRenamed(oldName, newName)
     }
@@ -531,6 +591,8 @@ Item {
         objectName: "profileMain"
         z: 50
         profileInUse: mainIten.profileNo
+        onConfirmDelete: (index, name) => mainIten.confirmThen(profileLang[3] + " " + name, profileLang[3],
+                                                                function () { profileMain.deleteProfile(index) })
     }
 
     GunControl {
@@ -539,7 +601,8 @@ Item {
         z: 50
     }
 
-    // The factory reset asks first; the box can be dragged inside the window.
+    // The questions (factory reset, deleting a macro or a profile, unsaved changes before a profile
+    // switch); the box can be dragged inside the window.
     ConfirmBox {
         id: confirmBox
         objectName: "confirmBox"
@@ -547,7 +610,7 @@ Item {
         text: mainIten.mainLang[6]
         okText: mainIten.mainLang[8]
         cancelText: mainIten.mainLang[7]
-        onAccepted: mainIten.factoryReset()
+        closeName: mainIten.mainLang[7]
     }
 
     BusyIndicator {

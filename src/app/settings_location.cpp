@@ -1,12 +1,16 @@
 #include "settings_location.h"
 
+#include "device_list.h"
 #include "durable_file.h"
+#include "locale_language.h"
+#include "settings_format.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 #ifndef ZEPHRA_INSTALLED_DATA
@@ -54,6 +58,24 @@ bool copyTree(const QString &from, const QString &to)
     return true;
 }
 
+// The language of a first start, stored in the new global settings of `modules` when its file is there. A
+// failed write keeps the shipped language: the settings are whole either way.
+void storeLanguage(const QString &modules, const QString &language)
+{
+    const QString path = modules + QStringLiteral("/setting/") + QFileInfo(kGlobalSettingsPath).fileName();
+    if (language.isEmpty() || !QFileInfo::exists(path)
+        || !QFileInfo::exists(modules + QStringLiteral("/i18n/") + language + QStringLiteral(".ini")))
+        return;
+    const QString key = QStringLiteral("common/language");
+    QSettings global(path, settingsFormat());
+    if (global.value(key).toString() == language)
+        return;
+    global.setValue(key, language);
+    global.sync();
+    if (global.status() != QSettings::NoError)
+        qDebug() << "The language" << language << "could not be stored";
+}
+
 }  // namespace
 
 SettingsLocation chooseSettingsLocation(const SettingsPlaces &places)
@@ -84,10 +106,13 @@ SettingsPlaces currentSettingsPlaces(const QString &executableDir)
         places.installedModules = beside;
     else if (QFileInfo(shared).isDir())
         places.installedModules = shared;
+    places.language = languageForLocale(messagesLocale(qEnvironmentVariable("LC_ALL"),
+                                                       qEnvironmentVariable("LC_MESSAGES"),
+                                                       qEnvironmentVariable("LANG")));
     return places;
 }
 
-bool seedSettings(const QString &defaults, const QString &root)
+bool seedSettings(const QString &defaults, const QString &root, const QString &language)
 {
     const QString target = root + QLatin1Char('/') + kModules;
     if (QFileInfo::exists(target))
@@ -100,6 +125,8 @@ bool seedSettings(const QString &defaults, const QString &root)
         if (copied && QFileInfo(from).isDir())
             copied = copyTree(from, partial + QLatin1Char('/') + folder);
     }
+    if (copied)
+        storeLanguage(partial, language);
     if (!copied || !QDir().rename(partial, target)) {
         QDir(partial).removeRecursively();
         return false;
@@ -117,7 +144,7 @@ QString prepareSettingsRoot(const SettingsPlaces &places)
         qDebug() << "No settings found in" << modules;
         return location.root;
     }
-    if (seedSettings(location.seedFrom, location.root)) {
+    if (seedSettings(location.seedFrom, location.root, places.language)) {
         qDebug() << "Settings copied from" << location.seedFrom << "to" << modules;
         return location.root;
     }

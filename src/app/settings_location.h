@@ -6,6 +6,9 @@
 // and marked as shipped defaults by the file modules.shipped beside it: settings saved there would be
 // overwritten by the next build. Either way the folder that holds modules/ becomes the current directory
 // and every path stays ./modules/...
+//
+// The first start also picks the interface's language: the shipped language file the user's locale asks
+// for, when there is one (see locale_language.h). Later starts keep whatever is stored.
 
 #include <QString>
 
@@ -21,6 +24,7 @@ struct SettingsPlaces
     QString dataHome;              // $XDG_DATA_HOME, or ~/.local/share
     QString installedModules;      // the shipped modules/ folder, empty when none was found
     QString dataFolderName = QLatin1String(kDataFolderName);   // the program's folder in the data home
+    QString language{};            // the language file the user's locale asks for, empty when none
 };
 
 struct SettingsLocation
@@ -35,15 +39,16 @@ SettingsLocation chooseSettingsLocation(const SettingsPlaces &places);
 
 // The places as this system has them: modules/ beside `executableDir` (written only when it and its
 // setting/ folder are writable and it is not marked as shipped defaults), the data home of QStandardPaths,
-// and the installed modules/ (beside the executable, or in the data folder of the installation:
-// <prefix>/share/zephra-config/modules).
+// the installed modules/ (beside the executable, or in the data folder of the installation:
+// <prefix>/share/zephra-config/modules) and the language of the locale in LC_ALL, LC_MESSAGES or LANG.
 SettingsPlaces currentSettingsPlaces(const QString &executableDir);
 
 // Copies `defaults` to `root`/modules when that does not exist yet, through a temporary folder renamed at
 // the end, so an interrupted first start leaves no half-filled modules/. Only the folders the program keeps
 // files in are copied (a build's modules/ holds the build's own files too). An existing modules/ is never
-// touched. False when the copy failed.
-bool seedSettings(const QString &defaults, const QString &root);
+// touched. A `language` whose file was copied becomes "common/language" of the copy's global settings.
+// False when the copy failed.
+bool seedSettings(const QString &defaults, const QString &root, const QString &language = QString());
 
 // The whole decision for a start: chooses, seeds and returns the folder to make current. When the data home
 // cannot be filled, the installed folder is used as it is (read-only: nothing is saved).

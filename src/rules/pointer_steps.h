@@ -1,13 +1,15 @@
 #pragma once
 // The system page's slider steps as pointer settings. The interface turns its slider positions into
 // steps 0 to 10; pointer speeds 1, 2, 4, ..., 20 and double-click times 900, 830, ..., 200 ms result.
-// Steps above 12 count as 12: beyond it the double-click time would fall below zero and wrap around.
+// Steps above the slider's range count as its last step, 10 (20, 200 ms): a larger step would make the
+// double-click time too short to double-click at all (60 ms at 12) and then wrap around below zero.
 
 #include <QtGlobal>
 
 namespace pointer {
 
-inline constexpr uint kMaxStep = 12;
+// The slider's last step (its eleven thresholds give steps 0 to 10).
+inline constexpr uint kMaxStep = 10;
 
 uint clampedStep(uint step);
 

@@ -15,6 +15,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -45,8 +46,9 @@ void saveMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroF
     copyFileOver(macroFilePath(macro), chosen);
 }
 
-bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName)
+bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName, QString &importedName)
 {
+    importedName.clear();
     const QString macro = checkedMacroName(macroFileName, "loadMacroFile");
     if (macro.isEmpty())
         return false;
@@ -63,6 +65,7 @@ bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroF
     QDir().mkpath(kMacroFolder);
     forgetCachedSettings(target);
     copyFileOver(chosen, target);
+    importedName = QFileInfo(chosen).completeBaseName();
     return true;
 }
 
@@ -84,14 +87,16 @@ void saveProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent
     copyFileOver(profileFilePath(profile), chosen);
 }
 
-bool loadProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile)
+bool loadProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile, QString &importedName)
 {
+    importedName.clear();
     if (!profileAt(s, profile, "loadProfile"))
         return false;
     const QString chosen = dialogs.openFileName(parent, tr("Open File"), tr(kProfileFilter));
     if (chosen.isEmpty())
         return false;
-    replaceProfileFile(s, profile, chosen);
+    if (replaceProfileFile(s, profile, chosen))
+        importedName = QFileInfo(chosen).completeBaseName();
     return true;
 }
 

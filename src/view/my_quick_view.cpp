@@ -109,6 +109,16 @@ void myQQuickView::openUpdateExe()
 {
 }
 
+bool myQQuickView::focusNextPrevChild(bool next)
+{
+    // Disabling a widget that has the focus asks it to pass the focus on, and Qt Quick's widget does that
+    // with a Tab inside the interface: every busy period (the interface disables the view) would move the
+    // keyboard focus one control on. A disabled view keeps the focus instead (it takes no keys meanwhile).
+    if (!isEnabled())
+        return true;
+    return QQuickWidget::focusNextPrevChild(next);
+}
+
 void myQQuickView::focusInEvent(QFocusEvent *event)
 {
     // Repaint at once. The base class still runs: it hands the focus on to the QML items, without which

@@ -33,6 +33,9 @@ struct SettingsObjects;
 class myQQuickView : public QQuickWidget
 {
     Q_OBJECT
+    // The name of the file the last macro or profile import took ("Burst" for ".../Burst.mc"): the
+    // interface names the imported macro or profile after it. Empty after a cancelled import.
+    Q_PROPERTY(QString importedName READ importedName)
 
 public:
     explicit myQQuickView(QWidget *parent = nullptr);
@@ -56,6 +59,8 @@ public:
     // What the device object needs to know about the device (family and gun keys), read from the flags
     // above.
     const DeviceTraits *deviceTraits() const { return &traits; }
+
+    QString importedName() const { return lastImportedName; }
 
     // Global input reaching the interface (the input capture's callbacks): queued calls of the root's
     // detectKeyboard(isDown, code) and detectMouse(isDown, button, x, y); code and button narrowed to 8 bits.
@@ -124,6 +129,7 @@ public slots:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Calls a function of the QML root item by name; nothing happens when there is no root item.
@@ -149,6 +155,8 @@ private:
     friend void setFileDialogs(myQQuickView &view, FileDialogs *dialogs);
     QPointer<FileDialogs> fileDialogs;
     FileDialogs &dialogs();
+    // The base name of the file the last macro or profile import took (importedName).
+    QString lastImportedName;
 
     // The system's pointer settings, made on first use unless set before.
     friend void setPointerSettings(myQQuickView &view, std::shared_ptr<PointerSettings> settings);

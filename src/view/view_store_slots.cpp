@@ -24,9 +24,15 @@ FileDialogs &myQQuickView::dialogs()
 }
 
 void myQQuickView::resetApconfig() { store::resetApconfig(settings()); }
-bool myQQuickView::loadMacroFile(QVariant macroFileName) { return store::loadMacroFile(dialogs(), this, macroFileName); }
+bool myQQuickView::loadMacroFile(QVariant macroFileName)
+{
+    return store::loadMacroFile(dialogs(), this, macroFileName, lastImportedName);
+}
 void myQQuickView::saveMacroFile(QVariant macroFileName) { store::saveMacroFile(dialogs(), this, macroFileName); }
-bool myQQuickView::loadProfile(int profile) { return store::loadProfile(settings(), dialogs(), this, profile); }
+bool myQQuickView::loadProfile(int profile)
+{
+    return store::loadProfile(settings(), dialogs(), this, profile, lastImportedName);
+}
 void myQQuickView::saveProfile(int profile) { store::saveProfile(settings(), dialogs(), this, profile); }
 void myQQuickView::resetProfile(int profile) { store::resetProfile(settings(), profile); }
 void myQQuickView::copyProfile(int destprofile, int srcprofile) { store::copyProfile(settings(), destprofile, srcprofile); }

@@ -2,6 +2,7 @@
 // from the installed defaults and never written under the installed folder; a build folder's modules/ holds
 // the shipped defaults only, so a rebuild never touches the user's settings.
 
+#include "locale_language.h"
 #include "settings_format.h"
 #include "settings_location.h"
 
@@ -175,6 +176,72 @@ private slots:
         QCOMPARE(prepareSettingsRoot(inst.places()), inst.home + "/zephra-config");
         QCOMPARE(snapshot(inst.userModules()), userBefore);
         QCOMPARE(snapshot(inst.dir.filePath("usr")), shippedNow);
+    }
+
+    // The language of messages as POSIX decides it, and the shipped language file it names.
+    void localeLanguage_data()
+    {
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("language");
+
+        QTest::newRow("LANG") << "" << "" << "de_DE.UTF-8" << "German";
+        QTest::newRow("LC_MESSAGES before LANG") << "" << "it_IT.UTF-8" << "de_DE.UTF-8" << "Italian";
+        QTest::newRow("LC_ALL before both") << "fr_FR.UTF-8" << "it_IT" << "de_DE" << "French";
+        QTest::newRow("LC_ALL with no file hides LANG") << "pt_PT.UTF-8" << "" << "de_DE.UTF-8" << "";
+        QTest::newRow("nothing set") << "" << "" << "" << "";
+        QTest::newRow("C.UTF-8") << "" << "" << "C.UTF-8" << "English";
+        QTest::newRow("POSIX") << "POSIX" << "" << "ru_RU.UTF-8" << "English";
+        QTest::newRow("modifier") << "" << "" << "de_AT@euro" << "German";
+        QTest::newRow("Brazil") << "" << "" << "pt_BR.UTF-8" << "PortugueseBrazil";
+        QTest::newRow("Portugal") << "" << "" << "pt_PT.UTF-8" << "";
+        QTest::newRow("Russian") << "" << "" << "ru_RU.KOI8-R" << "Russian";
+        QTest::newRow("Japanese") << "" << "" << "ja_JP.eucJP" << "Japanese";
+        QTest::newRow("China") << "" << "" << "zh_CN.GB18030" << "ChineseSimplified";
+        QTest::newRow("Singapore") << "" << "" << "zh_SG.UTF-8" << "ChineseSimplified";
+        QTest::newRow("Taiwan") << "" << "" << "zh_TW.Big5" << "ChineseTraditional";
+        QTest::newRow("Hong Kong") << "" << "" << "zh_HK.UTF-8" << "ChineseTraditional";
+        QTest::newRow("Dutch") << "" << "" << "nl_NL.UTF-8" << "";
+    }
+
+    void localeLanguage()
+    {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QTEST(languageForLocale(messagesLocale(lcAll, lcMessages, lang)), "language");
+    }
+
+    // The first start stores the locale's language when its file was shipped; a later start never changes
+    // what is stored.
+    void theFirstStartTakesTheLocalesLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("shipped") << "German" << QByteArray("language=German");
+        QTest::newRow("not shipped") << "Dutch" << QByteArray("language=English");
+        QTest::newRow("none") << "" << QByteArray("language=English");
+    }
+
+    void theFirstStartTakesTheLocalesLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, stored);
+        Installation inst;
+        writeFile(inst.shipped + "/setting/apConfig.bin", "[common]\nlanguage=English\ndeviceCount=1\n");
+        writeFile(inst.shipped + "/i18n/German.ini", "[main]\ntotal=0\n");
+        SettingsPlaces places = inst.places();
+        places.language = language;
+        QCOMPARE(prepareSettingsRoot(places), inst.home + "/zephra-config");
+        const QString global = inst.userModules() + "/setting/apConfig.bin";
+        QVERIFY2(readFile(global).contains(stored + '\n'), readFile(global).constData());
+        QVERIFY(readFile(global).contains("deviceCount=1\n"));
+
+        writeFile(global, "[common]\nlanguage=French\n");
+        places.language = "German";
+        prepareSettingsRoot(places);
+        QCOMPARE(readFile(global), QByteArray("[common]\nlanguage=French\n"));
     }
 
     // Read-only installed files are copied writable: the user's settings can be saved.

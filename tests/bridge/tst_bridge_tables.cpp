@@ -398,10 +398,11 @@ private slots:
         QTest::newRow("5") << 5u << 10u << 550u;
         QTest::newRow("9") << 9u << 18u << 270u;
         QTest::newRow("10") << 10u << 20u << 200u;
-        QTest::newRow("12") << 12u << 24u << 60u;
-        QTest::newRow("13 clamped") << 13u << 24u << 60u;
-        QTest::newRow("huge clamped") << uint(UINT_MAX) << 24u << 60u;
-        QTest::newRow("2^31 clamped") << 0x80000000u << 24u << 60u;
+        QTest::newRow("11 clamped to the slider's last step") << 11u << 20u << 200u;
+        QTest::newRow("12 clamped") << 12u << 20u << 200u;
+        QTest::newRow("13 clamped") << 13u << 20u << 200u;
+        QTest::newRow("huge clamped") << uint(UINT_MAX) << 20u << 200u;
+        QTest::newRow("2^31 clamped") << 0x80000000u << 20u << 200u;
     }
     void pointerSteps()
     {

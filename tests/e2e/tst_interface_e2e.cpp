@@ -143,7 +143,7 @@ private slots:
     }
 
     // Drag DPI stage 1 to its end, press Save, and find the new stage table on the mouse; pictures of
-    // the main window and the system settings dialog.
+    // the main window, the system settings dialog, a control with the keyboard focus and the colour choice.
     void draggedDpiStageIsSaved()
     {
         DemoProcess demo(display.display);
@@ -155,8 +155,21 @@ private slots:
         hand.click(kSystemSettingOkButton);
         wireLog(demo);
 
-        hand.drag(places::kDpiStage1Handle, places::kDpiStage1PastEnd);
-        hand.click(places::kSaveButton);
+        // Tab from the top: the profile list, the window's three buttons, the key list's Reset, Key 1, Key 2.
+        const int mark = int(demo.lines().size());
+        for (int i = 0; i < 7; ++i)
+            hand.xdotool({"key", "Tab"});
+        QVERIFY(demo.waitFor("QML detectKeyboard false 43 returned", 5000, mark) >= 0);
+        QTest::qWait(300);
+        shot(demo, QStringLiteral("interface_keyboard_focus.png"));
+
+        hand.click(kColour3Swatch);
+        hand.drag(kColourAreaFrom, kColourAreaTo);
+        shot(demo, QStringLiteral("interface_colour_choice.png"));
+        hand.xdotool({"key", "Escape"});
+
+        hand.drag(kDpiStage1Handle, kDpiStage1PastEnd);
+        hand.click(kSaveButton);
         const QStringList log = wireLogUntil(demo, "SetDPISet payload$");
 
         // The table the shipped settings give, with stage 1 at the highest DPI.

@@ -13,6 +13,10 @@ const QPoint kKeyResetButton(273, 78);
 const QPoint kKey6Entry(160, 321);
 const QPoint kDpiStage1Handle(763, 119);
 const QPoint kDpiStage1PastEnd(1000, 119);
+const QPoint kColour3Swatch(863, 445);
+// In the colour choice that opens above the swatches: the saturation and brightness area.
+const QPoint kColourAreaFrom(880, 330);
+const QPoint kColourAreaTo(905, 318);
 // In the macro editor (700 x 470, centred).
 const QPoint kNewMacroButton(229, 495);
 const QPoint kRecordButton(730, 170);

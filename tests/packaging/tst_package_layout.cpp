@@ -138,7 +138,8 @@ private slots:
         for (const char *needed : {"libhidapi-hidraw0", "libqt6core6", "libqt6widgets6",
                                    "libqt6quickwidgets6", "libqt6dbus6", "libudev1", "qml6-module-qtquick",
                                    "qml6-module-qtquick-window", "qml6-module-qtqml-workerscript", "qt6-qpa-plugins",
-                                   "qt6-wayland", "qt6-xdgdesktopportal-platformtheme", "fonts-wqy-microhei"})
+                                   "qt6-wayland", "qt6-xdgdesktopportal-platformtheme", "fonts-dejavu-core",
+                                   "fonts-wqy-microhei"})
             QVERIFY2(QRegularExpression(QStringLiteral("(^|, )%1( |,|$)").arg(needed)).match(depends.trimmed()).hasMatch(),
                      qPrintable(QStringLiteral("%1 missing in: %2").arg(needed, depends)));
         QCOMPARE(run("dpkg-deb", {"-f", deb, "Package"}).out.trimmed(), QStringLiteral("zephra-config"));

@@ -49,6 +49,11 @@ TestCase {
         return root
     }
 
+    // Waits until the work behind the busy indicator (Save, a profile switch, the factory reset) is done.
+    function settle() {
+        tryCompare(root, "working", false)
+    }
+
     function page(name) {
         var item = findChild(root, name)
         verify(item !== null, "no item " + name)

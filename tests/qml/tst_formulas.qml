@@ -92,6 +92,41 @@ TestCase {
         compare(c.text, "LCtrl + LShift + A + RWin + B")
     }
 
+    function test_colours_data() {
+        return [
+            { tag: "red", text: "#ff0000", rgb: [255, 0, 0], hsv: [0, 1, 1] },
+            { tag: "green", text: "00ff00", rgb: [0, 255, 0], hsv: [1 / 3, 1, 1] },
+            { tag: "blue", text: " #0000FF ", rgb: [0, 0, 255], hsv: [2 / 3, 1, 1] },
+            { tag: "orange", text: "#ff8000", rgb: [255, 128, 0], hsv: [128 / 255 / 6, 1, 1] },
+            { tag: "magenta, dark", text: "#800080", rgb: [128, 0, 128], hsv: [5 / 6, 1, 128 / 255] },
+            { tag: "grey has no hue", text: "#808080", rgb: [128, 128, 128], hsv: [0, 0, 128 / 255] },
+            { tag: "black", text: "#000000", rgb: [0, 0, 0], hsv: [0, 0, 0] },
+            { tag: "too short", text: "#ff800", rgb: null },
+            { tag: "not hex", text: "#gg0000", rgb: null }
+        ]
+    }
+    function test_colours(row) {
+        compare(Formulas.parseColorText(row.text), row.rgb)
+        if (!row.rgb)
+            return
+        var hsv = Formulas.rgbToHsv(row.rgb[0], row.rgb[1], row.rgb[2])
+        fuzzyCompare(hsv.h, row.hsv[0], 1e-9)
+        fuzzyCompare(hsv.s, row.hsv[1], 1e-9)
+        fuzzyCompare(hsv.v, row.hsv[2], 1e-9)
+        compare(Formulas.hsvToRgb(hsv.h, hsv.s, hsv.v), row.rgb)
+    }
+
+    function test_typed_dpi_values_data() {
+        return [
+            { tag: "on a step", v: 1600, dpi: 1600 }, { tag: "rounded to the step", v: 1624, dpi: 1600 },
+            { tag: "rounded up", v: 1625, dpi: 1650 }, { tag: "below the range", v: 10, dpi: 200 },
+            { tag: "above the range", v: 90000, dpi: 6000 }
+        ]
+    }
+    function test_typed_dpi_values(row) {
+        compare(Formulas.dpiSnapped(row.v, 200, 6000, 50), row.dpi)
+    }
+
     function test_values_from_settings() {
         compare(Values.toInt("45", 0), 45)
         compare(Values.toInt(undefined, 7), 7)
@@ -100,5 +135,6 @@ TestCase {
         compare(Values.toIntList(["1", "x"], 3, [9, 8, 7]), [1, 8, 7])
         compare(Values.mergeTexts(["a", "b", "c"], []), ["a", "b", "c"])
         compare(Values.mergeTexts(["a", "b", "c"], ["x"]), ["x", "b", "c"])
+        compare(Values.mergeTexts(["a", "b", "c"], ["x", "", "z", "w"]), ["x", "b", "z", "w"])
     }
 }

@@ -136,6 +136,21 @@ TestCase {
         // At 124 bytes a key after a long wait would need six: it does not fit the mouse.
         compare(MacroCode.recorded(keys(60), act(1, "B"), 2000, true), null)
         compare(MacroCode.recordCount(MacroCode.recorded(keys(60), act(1, "B"), 1000, true)), 126)
+        // Room stays for releasing what is held: the release of a held key still goes in at 126 bytes, and
+        // with two keys held at 124 bytes a third press would leave no room to release them all.
+        compare(MacroCode.recordCount(MacroCode.recorded(keys(61), act(2, "A"), 0, false)), 128)
+        var twoHeld = MacroCode.recorded(keys(59), act(1, "B"), 0, false)
+        compare(MacroCode.recordCount(twoHeld), 124)
+        compare(MacroCode.recorded(twoHeld, act(1, "C"), 0, false), null)
+    }
+
+    function test_held_keys_are_released_at_the_end() {
+        compare(MacroCode.withHeldReleased([act(1, "LShift"), act(1, "A"), act(3, "MS-L"), act(2, "A")]),
+                [act(1, "LShift"), act(1, "A"), act(3, "MS-L"), act(2, "A"), act(4, "MS-L"), act(2, "LShift")])
+        // A release without its press (a key held when recording started) and a key released as a button
+        // (another kind) change nothing that is pressed.
+        compare(MacroCode.withHeldReleased([act(2, "B"), act(1, "A"), act(4, "A")]),
+                [act(2, "B"), act(1, "A"), act(4, "A"), act(2, "A")])
     }
 
     function test_inserting_data() {

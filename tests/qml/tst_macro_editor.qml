@@ -58,7 +58,8 @@ ZephraTestCase {
             compare(recorder.count("saveMacroIni"), 0)   // not stored one action at a time
         findChild(editor, "recordButton").clicked()
         verify(!editor.recording)
-        compare(ui_View.loadMacroIni("Burst"), ["1,A", "0,120", "2,A", "0,30", "3,MS-L", "1"])
+        // Stopping releases what is still held.
+        compare(ui_View.loadMacroIni("Burst"), ["1,A", "0,120", "2,A", "0,30", "3,MS-L", "4,MS-L", "1"])
     }
 
     function test_recording_without_delays_and_mouse_hook_ignored() {
@@ -82,13 +83,16 @@ ZephraTestCase {
             key(0x04, true)
             key(0x04, false)
         }
-        compare(editor.actions.length, 61)   // 4 + 61 * 2 = 126 bytes
-        compare(editor.byteCount, 126)
-        compare(editor.actions[60].type, 1)
-        editor.finish()                       // closing stops and stores
+        // The 31st press came at 124 bytes, its release at 126; the next press would not fit: recording
+        // stops by itself and says why.
+        compare(editor.actions.length, 62)   // 4 + 62 * 2 = 128 bytes
+        compare(editor.byteCount, 128)
+        compare(editor.actions[61].type, 2)
         verify(!editor.recording)
-        verify(!editor.visible)
-        compare(ui_View.loadMacroIni("Burst").length, 62)
+        verify(findChild(editor, "fullNotice").visible)
+        compare(ui_View.loadMacroIni("Burst").length, 63)
+        editor.startRecord()
+        verify(!findChild(editor, "fullNotice").visible)
     }
 
     function test_inserting_a_left_click_in_the_middle() {
@@ -220,9 +224,15 @@ ZephraTestCase {
         testFiles.setDialogAnswer(file)
         editor.importMacro()
         testFiles.setDialogAnswer("")
-        compare(editor.macroName, "Macro_1")
+        // Named after its file; a second import of it gets a name of its own.
+        compare(editor.macroName, "import_test")
         compare(texts(), ["1,B", "2,B"])
         compare(editor.repeat, 7)
+        testFiles.setDialogAnswer(file)
+        editor.importMacro()
+        testFiles.setDialogAnswer("")
+        compare(editor.macroNames, ["Macro_0", "import_test", "import_test (2)"])
+        compare(ui_View.loadMacroIni("import_test (2)"), ["1,B", "2,B", "7"])
     }
 
     function test_deleting_a_macro_unbinds_its_buttons() {

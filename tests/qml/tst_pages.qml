@@ -25,6 +25,7 @@ ZephraTestCase {
         dpi.setStageCount(3)
         verify(dpi.isSave)
         root.saveAll()
+        settle()
         var sent = lastArgs("mouseSetDpi")
         compare(Number(sent[0]), 3)
         compare(sent[1], "3389")
@@ -71,6 +72,7 @@ ZephraTestCase {
         light.setColor(7, "#ff8000")
         light.setMode(1)
         root.saveAll()
+        settle()
         var colours = numbers(lastArgs("mouseSetRGBColor")[1])
         compare(Number(lastArgs("mouseSetRGBColor")[0]), 1)
         compare(colours.slice(21), [0, 0, 0])
@@ -79,6 +81,7 @@ ZephraTestCase {
         light.setMode(4)
         verify(light.showSpeed && !light.showBrightness)
         root.saveAll()
+        settle()
         compare(numbers(lastArgs("mouseSetRGBColor")[1]).slice(21), [255, 128, 0])
         compare(numbers(lastArgs("mouseSetRGBEffect")), [4, 2, 4])
         compare(recorder.count("mouseSetRGBEffect"), 4)
@@ -137,7 +140,7 @@ ZephraTestCase {
         verify(!findChild(root, "askMenu").visible)
         // The menu always ends the program (the only way without a tray).
         mouseClick(findChild(root, "askButton"))
-        mouseClick(findChild(root, "askEntry2"))
+        mouseClick(findChild(root, "askEntry3"))
         compare(recorder.names().slice(-1), ["ui_Ctl.quit"])
         verify(!findChild(root, "askMenu").visible)
     }

@@ -81,6 +81,7 @@ ZephraTestCase {
         verify(dialog.deleteProfile(2))
         if (onStandIn) {
             standIn.setFileChosen(true)
+            standIn.setChosenFileName("imported")
             recorder.clear()
         } else {
             verify(testFiles.writeText("imported.pf", "[mouse]\nreportRate=77\n"))
@@ -88,9 +89,10 @@ ZephraTestCase {
         }
         verify(dialog.importProfile())
         testFiles.setDialogAnswer("")
-        compare(entries(), ["Standard0", "FPS1", "RTS3", "profile_02"])
+        // The new entry is named after the file.
+        compare(entries(), ["Standard0", "FPS1", "RTS3", "imported2"])
         if (onStandIn) {
-            compare(deviceCalls(), ["updataNameList", "loadProfile"])
+            compare(deviceCalls(), ["updataNameList", "loadProfile", "updataNameList"])
             compare(numbers(lastArgs("loadProfile")), [2])
         } else {
             compare(testFiles.readText("modules/setting/p3.bin"), "[mouse]\nreportRate=77\n")

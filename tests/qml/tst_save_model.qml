@@ -25,6 +25,10 @@ ZephraTestCase {
         verify(root.isPending)
         recorder.clear()
         root.saveAll()
+        // The busy indicator shows before anything is sent (the uploads block the window).
+        verify(findChild(root, "protectUIItem").visible)
+        compare(deviceCalls(), [])
+        settle()
         var sends = deviceCalls().filter(function (n) { return n.indexOf("mouse") === 0 })
         compare(sends, ["mouseSetKeyMatrix", "mouseSetDpi", "mouseSetRGBColor", "mouseSetRGBEffect",
                         "mouseSetRGBEffect", "mouseSetReportRate"])
@@ -51,6 +55,7 @@ ZephraTestCase {
             compare(standIn.profileValue(0, "mouse/reportRate"), rows[i].v)
             recorder.clear()
             root.saveAll()
+            settle()
             compare(numbers(lastArgs("mouseSetReportRate"))[0], rows[i].sent)
         }
     }
@@ -76,8 +81,8 @@ ZephraTestCase {
             standIn.setProfileValue(2, "mouse/reportRate", "46")
             standIn.setProfileValue(2, "mouse/dpiValueArray", ["400", "800", "1600", "3200", "5000", "6000", "7000", "8000"])
         })
-        page("dpiSettingMain").setStageCount(2)
         root.changeProfile(2)
+        settle()
         compare(lastArgs("setGlobalData")[0], "mouse/profileNo")
         compare(Number(lastArgs("setGlobalData")[1]), 2)
         compare(numbers(lastArgs("setCurrentProfile")), [2])
@@ -105,6 +110,7 @@ ZephraTestCase {
         recorder.clear()
         mouseClick(findChild(findChild(root, "confirmBox"), "okButton"))
         verify(!findChild(root, "confirmBox").visible)
+        settle()
         compare(numbers(lastArgs("resetProfile")), [1])
         compare(numbers(lastArgs("mouseSetCurrentDPI")), [2])
         compare(page("dpiSettingMain").currentStage, 1)

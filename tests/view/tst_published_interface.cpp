@@ -9,6 +9,7 @@
 #include "ui_controler.h"
 
 #include <QMetaMethod>
+#include <QMetaProperty>
 #include <QTest>
 
 namespace {
@@ -24,6 +25,18 @@ QStringList ownMethods(const QMetaObject &meta, QMetaMethod::MethodType type)
             published << QStringLiteral("%1 %2").arg(method.typeName(), method.methodSignature());
     }
     return published;
+}
+
+// "type name" of each property `type` declares itself, with " writable" where QML may set it.
+QStringList ownProperties(const QMetaObject &meta)
+{
+    QStringList properties;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        properties << QStringLiteral("%1 %2%3").arg(property.typeName(), property.name(),
+                                                     property.isWritable() ? " writable" : "");
+    }
+    return properties;
 }
 
 QStringList ownSlots(const QMetaObject &meta)
@@ -116,6 +129,12 @@ private slots:
         QCOMPARE(view.takeLast(), QStringLiteral("void setEnabled(bool)"));
         QVERIFY(QWidget::staticMetaObject.indexOfSlot("setEnabled(bool)") >= 0);
         QCOMPARE(view, ownSlots(myQQuickView::staticMetaObject));
+        // The view's own properties (importedName, read-only) are the stand-in's too; the stand-in's others
+        // stand in for what the view has as a widget.
+        const QStringList standInProperties = ownProperties(RecordingView::staticMetaObject);
+        for (const QString &property : ownProperties(myQQuickView::staticMetaObject))
+            QVERIFY2(standInProperties.contains(property), qPrintable(property));
+        QCOMPARE(ownProperties(myQQuickView::staticMetaObject), QStringList{"QString importedName"});
 
         QStringList control = callable(RecordingControl::staticMetaObject);
         control.sort();

@@ -1,7 +1,10 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
+import "../common"
 
-// A check box with a text. A click emits toggled(newState); the owner stores it and binds `checked`.
+// A check box with a text. A click (or Space, with the keyboard focus) emits toggled(newState); the owner
+// stores it and binds `checked`.
 Item {
     id: box
 
@@ -11,6 +14,17 @@ Item {
 
     implicitWidth: mark.width + label.implicitWidth + 8
     implicitHeight: 18
+
+    activeFocusOnTab: true
+    Keys.onSpacePressed: box.toggled(!box.checked)
+    Keys.onReturnPressed: box.toggled(!box.checked)
+    Keys.onEnterPressed: box.toggled(!box.checked)
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
+    Accessible.onToggleAction: box.toggled(!box.checked)
+    Accessible.onPressAction: box.toggled(!box.checked)
 
     Rectangle {
         id: mark
@@ -24,7 +38,7 @@ Item {
             visible: box.checked
             text: "✓"
             color: Style.colorOrange
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
             font.bold: true
         }
@@ -36,7 +50,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: box.text
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
     MouseArea {
@@ -45,4 +59,5 @@ Item {
         hoverEnabled: true
         onClicked: box.toggled(!box.checked)
     }
+    FocusRing {}
 }

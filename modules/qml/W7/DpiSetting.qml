@@ -1,11 +1,14 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
 
 // The DPI page: up to eight stages, each a slider over the mouse's DPI range in steps of `dpiBase`, and
-// the number of stages in use. Changes wait for Save.
+// the number of stages in use. A stage's value can also be typed, and the arrow keys and the wheel step
+// it by `dpiBase`. Changes wait for Save. Clicking a stage (or Enter on its number) makes it the stage
+// the mouse uses, at once.
 Item {
     id: dpi
 
@@ -70,6 +73,29 @@ Item {
         isSave = true
     }
 
+    function stepStage(stage, steps) {
+        setStageValue(stage, dpiValues[stage] + steps * dpiBase)
+    }
+
+    // A value for a stage, as typed: rounded to the DPI step within the mouse's range.
+    function setStageValue(stage, value) {
+        var v = Formulas.dpiSnapped(value, minDPI, maxDPI, dpiBase)
+        if (v === dpiValues[stage])
+            return
+        var list = dpiValues.slice()
+        list[stage] = v
+        dpiValues = list
+        isSave = true
+    }
+
+    // The stage the mouse uses from now on (not a profile setting: it is sent at once).
+    function setActiveStage(stage) {
+        if (stage < 0 || stage >= currentDpiCount)
+            return
+        currentStage = stage
+        ui_View.mouseSetCurrentDPI(stage + 1)
+    }
+
     function setStageCount(count) {
         currentDpiCount = Values.clamp(count, 1, dpiCount)
         isSave = true
@@ -86,7 +112,7 @@ Item {
         x: 4
         text: dpi.dpiSettingLang[0]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -97,6 +123,7 @@ Item {
         anchors.leftMargin: 16
         anchors.verticalCenter: title.verticalCenter
         width: 60
+        accessibleName: dpi.dpiSettingLang[0]
         model: { var l = []; for (var i = 1; i <= dpi.dpiCount; ++i) l.push(i); return l }
         currentIndex: dpi.currentDpiCount - 1
         onSelected: (index) => dpi.setStageCount(index + 1)
@@ -119,26 +146,50 @@ Item {
             Rectangle {
                 id: stage
                 required property int index
+                readonly property string name: dpi.dpiSettingLang[0] + " " + (index + 1)
                 objectName: "stage" + index
                 width: parent.width
                 height: 28
                 radius: 3
                 color: dpi.currentStage === index ? Style.colorGray2 : Style.colorGray0
-                Rectangle {
-                    x: 6
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: 8
-                    height: 8
-                    radius: 4
-                    color: dpi.currentStage === stage.index ? Style.colorOrange : Style.lineColor
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: dpi.setActiveStage(stage.index)
                 }
-                Text {
-                    x: 20
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: stage.index + 1
-                    color: Style.dimColor
-                    font.family: Style.fontFamily
-                    font.pixelSize: Style.fontSize1
+                // The stage's number: Enter or Space makes it the stage in use.
+                Item {
+                    objectName: "stageButton"
+                    x: 2
+                    width: 30
+                    height: parent.height
+                    activeFocusOnTab: true
+                    Keys.onReturnPressed: dpi.setActiveStage(stage.index)
+                    Keys.onEnterPressed: dpi.setActiveStage(stage.index)
+                    Keys.onSpacePressed: dpi.setActiveStage(stage.index)
+                    Accessible.role: Accessible.RadioButton
+                    Accessible.name: stage.name
+                    Accessible.checkable: true
+                    Accessible.checked: dpi.currentStage === stage.index
+                    Accessible.onPressAction: dpi.setActiveStage(stage.index)
+                    Rectangle {
+                        x: 4
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 8
+                        height: 8
+                        radius: 4
+                        color: dpi.currentStage === stage.index ? Style.colorOrange : Style.lineColor
+                    }
+                    Text {
+                        x: 18
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: stage.index + 1
+                        color: Style.dimColor
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Style.fontSize1
+                    }
+                    FocusRing {
+                        inset: 1
+                    }
                 }
                 SliderButton {
                     objectName: "slider"
@@ -148,16 +199,27 @@ Item {
                     from: Formulas.dpiLow
                     to: Formulas.dpiHigh
                     value: Formulas.sliderFromDpi(dpi.dpiValues[stage.index], dpi.minDPI, dpi.maxDPI, dpi.dpiBase)
+                    ownSteps: false
+                    accessibleName: stage.name
+                    Accessible.description: String(dpi.dpiValues[stage.index])
                     onMoved: (p) => dpi.setStageFromSlider(stage.index, p)
+                    onStepped: (steps) => dpi.stepStage(stage.index, steps)
                 }
-                Text {
+                RectInput {
+                    objectName: "valueInput"
                     anchors.right: parent.right
-                    anchors.rightMargin: 8
+                    anchors.rightMargin: 4
                     anchors.verticalCenter: parent.verticalCenter
-                    text: dpi.dpiValues[stage.index]
-                    color: Style.fontColor
-                    font.family: Style.fontFamily
-                    font.pixelSize: Style.fontSize1
+                    width: 56
+                    height: 22
+                    flat: true
+                    numeric: true
+                    minimum: 0
+                    maximum: 99999
+                    alignRight: true
+                    value: dpi.dpiValues[stage.index]
+                    accessibleName: stage.name
+                    onEdited: (t) => dpi.setStageValue(stage.index, Values.toInt(t, dpi.dpiValues[stage.index]))
                 }
             }
         }

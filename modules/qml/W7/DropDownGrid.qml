@@ -1,17 +1,21 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../common"
 
-// A colour button that opens a grid of colours below it. Picking one closes the grid and emits
-// picked(colour) with the colour as "#rrggbb".
+// A colour button that opens the colour choice (ColourChooser: the `model` presets, any other colour by
+// hue and brightness or typed). Every choice emits picked(colour) with the colour as "#rrggbb" at once.
+// The choice opens above the button when `above`, shifted by `popupX`; a click on the button, Escape or
+// close() closes it. With the keyboard focus, Enter or Space open it.
 Item {
     id: dropDown
 
     property color current: "black"
     property var model: []
-    property int columns: 6
-    property int cell: 20
     property bool opened: false
     property bool selectedLook: false
+    property bool above: false
+    property int popupX: 0
+    property string accessibleName: ""
     signal picked(string colour)
 
     width: 24
@@ -22,6 +26,19 @@ Item {
         opened = false
     }
 
+    function toggle() {
+        opened = !opened
+    }
+
+    activeFocusOnTab: true
+    Keys.onReturnPressed: toggle()
+    Keys.onEnterPressed: toggle()
+    Keys.onSpacePressed: toggle()
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibleName
+    Accessible.description: String(current)
+    Accessible.onPressAction: toggle()
+
     Rectangle {
         anchors.fill: parent
         color: dropDown.current
@@ -31,49 +48,30 @@ Item {
             id: area
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: dropDown.opened = !dropDown.opened
+            onClicked: dropDown.toggle()
         }
     }
+    FocusRing {}
 
-    // The grid is made each time it opens.
+    // The choice is made each time it opens, starting from the button's colour.
     Loader {
+        id: popup
         active: dropDown.opened
-        sourceComponent: gridComponent
-    }
-    Component {
-        id: gridComponent
-        Rectangle {
-            y: dropDown.height + 2
-            x: Math.min(0, 120 - width)
-            width: dropDown.columns * (dropDown.cell + 2) + 6
-            height: Math.ceil(dropDown.model.length / dropDown.columns) * (dropDown.cell + 2) + 6
-            color: "#10171d"
-            border.color: Style.colorOrange
-            Grid {
-                anchors.fill: parent
-                anchors.margins: 3
-                columns: dropDown.columns
-                spacing: 2
-                Repeater {
-                    model: dropDown.model
-                    Rectangle {
-                        required property var modelData
-                        width: dropDown.cell
-                        height: dropDown.cell
-                        color: modelData
-                        border.color: cellArea.containsMouse ? "white" : "transparent"
-                        MouseArea {
-                            id: cellArea
-                            anchors.fill: parent
-                            hoverEnabled: true
-                            onClicked: {
-                                // The grid goes away when it closes: pick first.
-                                dropDown.picked(String(parent.modelData))
-                                dropDown.opened = false
-                            }
-                        }
-                    }
-                }
+        sourceComponent: ColourChooser {
+            objectName: "colourChooser"
+            x: dropDown.popupX
+            y: dropDown.above ? -height - 4 : dropDown.height + 2
+            presets: dropDown.model
+            accessibleName: dropDown.accessibleName
+            Component.onCompleted: {
+                showColour(String(dropDown.current))
+                if (dropDown.activeFocus)
+                    focusPresets()
+            }
+            onPicked: (colour) => dropDown.picked(colour)
+            onCloseRequested: {
+                dropDown.close()
+                dropDown.forceActiveFocus()
             }
         }
     }

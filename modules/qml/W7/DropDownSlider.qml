@@ -1,7 +1,11 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
+import "../common"
 
 // A button that shows a value's text and opens a slider below it. Moving the slider emits moved(value).
+// With the keyboard focus the arrow keys (and the wheel over it) step the value, Enter or Space open and
+// close the slider, Escape closes it.
 Item {
     id: dropDown
 
@@ -10,6 +14,7 @@ Item {
     property int to: 100
     property int value: 0
     property bool opened: false
+    property string accessibleName: ""
     signal moved(int value)
 
     width: 144
@@ -18,6 +23,36 @@ Item {
 
     function close() {
         opened = false
+    }
+
+    function step(steps) {
+        var v = Math.max(from, Math.min(to, value + steps))
+        if (v !== value)
+            moved(v)
+    }
+
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Slider
+    Accessible.name: accessibleName
+    Accessible.description: text
+    Accessible.onIncreaseAction: step(1)
+    Accessible.onDecreaseAction: step(-1)
+    Keys.onPressed: (event) => {
+        switch (event.key) {
+        case Qt.Key_Left: case Qt.Key_Down: step(-1); break
+        case Qt.Key_Right: case Qt.Key_Up: step(1); break
+        case Qt.Key_PageDown: step(-10); break
+        case Qt.Key_PageUp: step(10); break
+        case Qt.Key_Space: case Qt.Key_Return: case Qt.Key_Enter: opened = !opened; break
+        case Qt.Key_Escape:
+            if (!opened)
+                return
+            close()
+            break
+        default:
+            return
+        }
+        event.accepted = true
     }
 
     Rectangle {
@@ -30,7 +65,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             text: dropDown.text
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
         Text {
@@ -46,8 +81,10 @@ Item {
             anchors.fill: parent
             hoverEnabled: true
             onClicked: dropDown.opened = !dropDown.opened
+            onWheel: (wheel) => dropDown.step(wheel.angleDelta.y > 0 ? 1 : wheel.angleDelta.y < 0 ? -1 : 0)
         }
     }
+    FocusRing {}
 
     Rectangle {
         visible: dropDown.opened
@@ -60,6 +97,8 @@ Item {
             objectName: "slider"
             anchors.fill: parent
             anchors.margins: 8
+            activeFocusOnTab: false
+            accessibleName: dropDown.accessibleName
             from: dropDown.from
             to: dropDown.to
             value: dropDown.value

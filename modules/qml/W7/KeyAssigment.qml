@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/KeyFunctions.js" as KeyFunctions
 import "../common"
@@ -47,7 +48,11 @@ DialogFrame {
     title: keyAssigmentLang[0] + " " + (selectKey + 1)
     width: 640
     height: 440
+    closeName: cancelText
     onCloseRequested: finish()
+    // Escape is Cancel: the button keeps its codes.
+    escapeCloses: false
+    onEscapePressed: cancel()
 
     function init() {
         capturing = ""
@@ -165,7 +170,7 @@ DialogFrame {
 
     component Label: Text {
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
 
@@ -238,6 +243,7 @@ DialogFrame {
                     RectInput {
                         objectName: "fireKeyInput"
                         width: 180
+                        accessibleName: dialog.keyAssigmentLang[9]
                         readOnly: true
                         waiting: dialog.capturing === "fire"
                         placeholder: dialog.keyAssigmentLang[10]
@@ -253,6 +259,7 @@ DialogFrame {
                         id: rateDrop
                         objectName: "rateList"
                         width: 100
+                        accessibleName: dialog.keyAssigmentLang[11]
                         model: { var l = []; for (var i = 0; i < 255; ++i) l.push((i + 1) + "MS"); return l }
                         currentIndex: dialog.fireRateChosen ? dialog.fireRate - 1 : -1
                         displayText: KeyFunctions.rateText(dialog.fireRate, dialog.fireRateChosen)
@@ -269,7 +276,8 @@ DialogFrame {
                         numeric: true
                         minimum: 0
                         maximum: 255
-                        text: dialog.fireTimes
+                        value: dialog.fireTimes
+                        accessibleName: dialog.keyAssigmentLang[12]
                         onEdited: (t) => dialog.setTimes(Values.toInt(t, 0))
                     }
                     CheckBox {
@@ -292,6 +300,7 @@ DialogFrame {
                 RectInput {
                     objectName: "groupInput"
                     width: 380
+                    accessibleName: dialog.keyAssigmentLang[9]
                     readOnly: true
                     waiting: dialog.capturing === "group"
                     placeholder: dialog.keyAssigmentLang[10]
@@ -313,6 +322,7 @@ DialogFrame {
                         id: macroDrop
                         objectName: "macroList"
                         width: 200
+                        accessibleName: dialog.keyAssigmentLang[16]
                         model: dialog.macroNames
                         currentIndex: dialog.macroNames.indexOf(dialog.macroName)
                         onSelected: (index) => dialog.chooseMacro(dialog.macroNames[index], dialog.macroMode)

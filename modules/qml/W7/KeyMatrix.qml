@@ -1,15 +1,18 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/KeyFunctions.js" as KeyFunctions
 import "../common"
 
 // The button list: what each of the mouse's buttons does. Sixteen entries are kept (the working entries
 // and the factory entries of the default profile); the first `keyCount` are shown. Changes wait for Save.
+// An entry opens with a click, or with Enter or Space when it has the keyboard focus; the one left click
+// the mouse keeps refuses and says why.
 Item {
     id: keyMatrix
 
-    property var keyMatrixLang: ["Key ", "Key Function", "", "", ""]
+    property var keyMatrixLang: ["Key ", "Key Function", "The only left click stays: the mouse needs one", "", ""]
     property bool isSave: false
     property int keyCount: 8
     property string resetText: "Reset"
@@ -17,6 +20,8 @@ Item {
     property var keyList: builtInList()
     property var factoryList: builtInList()
     property int highlighted: -1
+    // The entry that refused to change (its notice shows), or -1.
+    property int refused: -1
 
     // Set by the root: key names, the assignment dialog's texts, the gun data and the macro editor.
     property var keyNames: null
@@ -56,7 +61,8 @@ Item {
     }
 
     // Reads the entries (from the default profile when isRecovery) and the factory entries, and sends the
-    // entries when isSendData.
+    // entries when isSendData: first the macros they are bound to, then the key matrices that name them, so
+    // that a profile's buttons never run the macro another profile left in their slots.
     function init(isSendData, isRecovery) {
         var work = []
         var factory = []
@@ -68,8 +74,20 @@ Item {
         }
         keyList = work
         factoryList = factory
-        if (isSendData)
+        if (isSendData) {
+            sendBoundMacros()
             saveData()
+        }
+    }
+
+    // Uploads the macro of every entry bound to one, to the entry's macro slot.
+    function sendBoundMacros() {
+        for (var j = 0; j < 16; ++j) {
+            var codes = keyList[j].codes
+            var name = codes[0] === KeyFunctions.macroFunction ? macroNameOf(codes[2]) : ""
+            if (macroEditor && name !== "")
+                macroEditor.sendMacro(name, codes[2])
+        }
     }
 
     function refreshTexts() {
@@ -106,8 +124,14 @@ Item {
     }
 
     function requestAssignment(index) {
-        if (index < 0 || index >= 16 || isLastLeftClick(index))
+        if (index < 0 || index >= 16)
             return false
+        if (isLastLeftClick(index)) {
+            refused = index
+            refusalTimer.restart()
+            return false
+        }
+        refused = -1
         openAssignment(index)
         return true
     }
@@ -177,7 +201,7 @@ Item {
         x: 4
         text: keyMatrix.keyMatrixLang[1]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -190,7 +214,14 @@ Item {
         onClicked: keyMatrix.reset()
     }
 
+    Timer {
+        id: refusalTimer
+        interval: 5000
+        onTriggered: keyMatrix.refused = -1
+    }
+
     Column {
+        id: rows
         y: 36
         width: parent.width
         spacing: 6
@@ -199,18 +230,29 @@ Item {
             Rectangle {
                 id: row
                 required property int index
+                readonly property string label: keyMatrix.keyMatrixLang[0] + " " + (row.index + 1)
                 objectName: "keyEntry" + index
                 width: parent.width
                 height: 34
                 radius: 3
                 color: rowArea.containsMouse || keyMatrix.highlighted === index ? Style.colorGray2 : Style.colorGray0
                 border.color: rowArea.containsMouse ? Style.colorOrange : Style.colorGray1
+                activeFocusOnTab: true
+                onActiveFocusChanged: keyMatrix.keyHovered(activeFocus ? row.index : -1)
+                Keys.onReturnPressed: keyMatrix.requestAssignment(row.index)
+                Keys.onEnterPressed: keyMatrix.requestAssignment(row.index)
+                Keys.onSpacePressed: keyMatrix.requestAssignment(row.index)
+                Accessible.role: Accessible.Button
+                Accessible.name: label + ": " + keyMatrix.keyList[row.index].text
+                Accessible.description: keyMatrix.refused === row.index ? keyMatrix.keyMatrixLang[2] : ""
+                Accessible.onPressAction: keyMatrix.requestAssignment(row.index)
+                FocusRing {}
                 Text {
                     x: 10
                     anchors.verticalCenter: parent.verticalCenter
-                    text: keyMatrix.keyMatrixLang[0] + " " + (row.index + 1)
+                    text: row.label
                     color: Style.dimColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 Text {
@@ -220,7 +262,7 @@ Item {
                     text: keyMatrix.keyList[row.index].text
                     elide: Text.ElideRight
                     color: rowArea.containsMouse ? Style.colorOrange : Style.fontColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
                 }
                 MouseArea {
@@ -232,5 +274,20 @@ Item {
                 }
             }
         }
+    }
+    // Why an entry did not open.
+    Text {
+        objectName: "refusalNotice"
+        x: 4
+        y: rows.y + rows.height + 10
+        width: parent.width - 8
+        visible: keyMatrix.refused >= 0
+        text: keyMatrix.keyMatrixLang[0] + " " + (keyMatrix.refused + 1) + ": " + keyMatrix.keyMatrixLang[2]
+        wrapMode: Text.WordWrap
+        color: Style.pendingColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Style.fontSize1
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: text
     }
 }

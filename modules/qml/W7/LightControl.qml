@@ -1,11 +1,13 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
 
 // The lighting page: the mode, its speed and brightness (steps 0 to 4, shown as the mode needs them) and
-// eight colours. Changes wait for Save.
+// eight colours, each chosen from the presets or as any colour (the swatch shows it while it is chosen).
+// Changes wait for Save.
 Item {
     id: light
 
@@ -121,7 +123,7 @@ Item {
         x: 4
         text: light.lightControlLang[0]
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -129,14 +131,17 @@ Item {
         id: modeDrop
         objectName: "modeList"
         anchors.left: title.right
-        anchors.leftMargin: 16
+        anchors.leftMargin: 8
         anchors.verticalCenter: title.verticalCenter
-        width: 130
+        // Between the title and the Reset button, whose texts' lengths differ by language.
+        width: Math.min(130, resetButton.x - 8 - x)
+        accessibleName: light.lightControlLang[0]
         model: light.modeTexts.map(function (i) { return light.lightControlLang[i] })
         currentIndex: light.mode
         onSelected: (index) => light.setMode(index)
     }
     TextButton {
+        id: resetButton
         objectName: "resetButton"
         anchors.right: parent.right
         anchors.verticalCenter: title.verticalCenter
@@ -158,7 +163,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[5]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             SliderButton {
@@ -168,6 +173,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 from: 0
                 to: 4
+                accessibleName: light.lightControlLang[5]
                 value: light.speed
                 onMoved: (v) => light.setSpeed(v)
             }
@@ -181,7 +187,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[7]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             SliderButton {
@@ -191,6 +197,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 from: 0
                 to: 4
+                accessibleName: light.lightControlLang[7]
                 value: light.brightness
                 onMoved: (v) => light.setBrightness(v)
             }
@@ -203,7 +210,7 @@ Item {
                 x: 4
                 text: light.lightControlLang[6]
                 color: Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             Row {
@@ -218,6 +225,9 @@ Item {
                         objectName: "colour" + index
                         width: 22
                         height: 22
+                        above: true
+                        popupX: -index * 24
+                        accessibleName: light.lightControlLang[6] + " " + (index + 1)
                         current: Formulas.colorText(light.colors[3 * index], light.colors[3 * index + 1], light.colors[3 * index + 2])
                         model: light.palette
                         onOpenedChanged: light.colorsOpen = opened

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 
@@ -52,7 +53,7 @@ Item {
         x: 4
         text: lod.title
         color: Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
     }
@@ -69,6 +70,7 @@ Item {
         y: 30
         width: 144
         text: Formulas.lodLabel(lod.value)
+        accessibleName: lod.title
         from: Formulas.lodLow
         to: Formulas.lodHigh
         value: lod.value

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/MacroCode.js" as MacroCode
 import "../common/NameLists.js" as NameLists
@@ -14,7 +15,7 @@ DialogFrame {
 
     property var macroEditorLang: ["Macro Editor", "Macro Name", "New", "Delete", "Action", "Stop Record", "Times",
         "OK", "Start Record", "Delay", "Delete", "Import", "Export", "Insert Delay", "Insert Key",
-        "Insert Left Key", "Insert Middle Key", "Insert Right Key", "", ""]
+        "Insert Left Key", "Insert Middle Key", "Insert Right Key", "The macro is full: recording stopped", ""]
     property var keyNames: null
 
     property var macroNames: []
@@ -29,6 +30,8 @@ DialogFrame {
     readonly property bool isFull: byteCount >= MacroCode.recordLimit
 
     property bool recording: false
+    // Recording stopped by itself: the next key would not have fitted the mouse's macro.
+    property bool stoppedFull: false
     property bool recordDelay: true
     // Ticks of 10 ms since the last recorded key.
     property int ticks: 0
@@ -42,6 +45,8 @@ DialogFrame {
                                           ? sessionStatus.captureHint : ""
 
     signal modifyMacroData(string name)
+    // The Delete button: the root asks first and then calls deleteCurrent().
+    signal confirmDelete(string name)
     signal deleteMacro(string name)
     signal modifyMacroName(string oldName, string newName)
 
@@ -70,6 +75,7 @@ DialogFrame {
 
     function selectMacro(index) {
         stopRecord()
+        stoppedFull = false
         waitingKey = false
         menuOpen = false
         currentMacro = index >= 0 && index < macroNames.length ? index : -1
@@ -95,14 +101,20 @@ DialogFrame {
         return true
     }
 
-    // A new macro filled from a file the user picks; cancelling the file dialog leaves it empty.
+    // A new macro filled from a file the user picks and named after it; cancelling the file dialog leaves
+    // it empty (named as New names it).
     function importMacro() {
         stopRecord()
         var name = NameLists.newMacroName(macroNames)
         if (name === "")
             return false
-        if (!Values.toBool(ui_View.loadMacroFile(name), false))
+        if (!Values.toBool(ui_View.loadMacroFile(name), false)) {
             ui_View.createMacroIni(name, 0)
+        } else {
+            var named = NameLists.importedMacroName(macroNames, Values.toText(ui_View.importedName, ""))
+            if (named !== "" && Values.toBool(ui_View.modifyMacroNameUpdateProfile(name, named), false))
+                name = named
+        }
         storeNames(macroNames.concat([name]))
         selectMacro(macroNames.length - 1)
         return true
@@ -112,6 +124,13 @@ DialogFrame {
         stopRecord()
         if (macroName !== "")
             ui_View.saveMacroFile(macroName)
+    }
+
+    function askDelete() {
+        if (macroName === "")
+            return false
+        confirmDelete(macroName)
+        return true
     }
 
     // Deletes the selected macro; the root gives its buttons their factory entries.
@@ -252,16 +271,19 @@ DialogFrame {
         actions = []
         currentAction = -1
         ticks = 0
+        stoppedFull = false
         recording = true
         tick.start()
         return true
     }
 
+    // Ends a recording: every key still held is released at the end, and the macro is stored.
     function stopRecord() {
         if (!recording)
             return
         tick.stop()
         recording = false
+        actions = MacroCode.withHeldReleased(actions)
         save()
     }
 
@@ -274,8 +296,11 @@ DialogFrame {
             if (name === "")
                 return
             var next = MacroCode.recorded(actions, MacroCode.keyAction(code, isDown, name), ticks * 10, recordDelay)
-            if (next === null)
+            if (next === null) {
+                stopRecord()
+                stoppedFull = true
                 return
+            }
             actions = next
             ticks = 0
         } else if (waitingKey && isDown && visible) {
@@ -343,7 +368,7 @@ DialogFrame {
 
     component Heading: Text {
         color: Style.dimColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize1
     }
 
@@ -364,6 +389,7 @@ DialogFrame {
             NameListBox {
                 id: macroList
                 objectName: "macroList"
+                accessibleName: editor.macroEditorLang[1]
                 x: 20
                 y: 34
                 width: 200
@@ -390,7 +416,7 @@ DialogFrame {
                     width: 96
                     text: editor.macroEditorLang[3]
                     enabled: editor.macroName !== ""
-                    onClicked: editor.deleteCurrent()
+                    onClicked: editor.askDelete()
                 }
                 TextButton {
                     objectName: "importButton"
@@ -416,6 +442,7 @@ DialogFrame {
             }
             TextButton {
                 objectName: "actionMenuButton"
+                accessibleName: editor.macroEditorLang[4]
                 x: 394
                 y: 6
                 width: 46
@@ -436,8 +463,11 @@ DialogFrame {
                 textOf: editor.actionText
                 editable: !editor.recording
                 onChosen: (index) => editor.currentAction = index
+                accessibleName: editor.macroEditorLang[4]
+                delayName: editor.macroEditorLang[9]
                 onMenuRequested: (mx, my) => editor.openMenu(actionList.x + mx, actionList.y + my)
                 onDelayEdited: (index, ms) => editor.setDelay(index, ms)
+                onDeleteRequested: editor.deleteAction()
             }
             RectInput {
                 objectName: "insertKeyBox"
@@ -456,7 +486,7 @@ DialogFrame {
                 visible: editor.macroName !== ""
                 text: editor.byteCount + " / " + MacroCode.deviceMacroSize
                 color: editor.isFull ? Style.pendingColor : Style.dimColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize0
             }
 
@@ -495,7 +525,8 @@ DialogFrame {
                         minimum: 1
                         maximum: MacroCode.maxRepeat
                         enabled: editor.macroName !== "" && !editor.recording
-                        text: editor.repeat
+                        value: editor.repeat
+                        accessibleName: editor.macroEditorLang[6]
                         onEdited: (t) => editor.setRepeat(t)
                     }
                 }
@@ -506,8 +537,20 @@ DialogFrame {
                     text: editor.captureHint
                     wrapMode: Text.WordWrap
                     color: Style.pendingColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize1
+                }
+                Text {
+                    objectName: "fullNotice"
+                    width: 210
+                    visible: editor.stoppedFull
+                    text: editor.macroEditorLang[18]
+                    wrapMode: Text.WordWrap
+                    color: Style.pendingColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Style.fontSize1
+                    Accessible.role: Accessible.AlertMessage
+                    Accessible.name: text
                 }
             }
             TextButton {
@@ -521,13 +564,23 @@ DialogFrame {
             }
 
             MacroActionMenu {
+                id: actionMenu
                 objectName: "actionMenu"
                 z: 20
                 visible: editor.menuOpen
                 x: editor.menuAt.x
                 y: editor.menuAt.y
                 entries: editor.menuEntries.map(function (e) { return [editor.macroEditorLang[e[0]], e[1], e[2]] })
-                onChosen: (command) => editor.menuCommand(command)
+                // The menu has the keyboard while it is open, and gives it back to the action list.
+                onVisibleChanged: if (visible) forceActiveFocus()
+                onChosen: (command) => {
+                    actionList.takeFocus()
+                    editor.menuCommand(command)
+                }
+                onDismissed: {
+                    editor.menuOpen = false
+                    actionList.takeFocus()
+                }
             }
         }
     }

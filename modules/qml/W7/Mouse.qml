@@ -1,15 +1,19 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // The picture of the mouse, from above and from the left side, with its first `keyCount` buttons (up to
 // eight) numbered. A button lights up while the pointer is over it here or over its entry in the button
-// list; clicking it asks for its assignment.
+// list; clicking it asks for its assignment. (The root is not called "mouse": that is the name of the
+// event inside a MouseArea's handlers.)
 Item {
-    id: mouse
+    id: picture
 
     property int skin: 1
     property int keyCount: 8
     property int highlighted: -1
+    // The list's label of a button ("Key "), for the names a screen reader gives the buttons.
+    property string keyLabel: "Key "
     signal keyHovered(int index)
     signal keyClicked(int index)
 
@@ -37,32 +41,32 @@ Item {
     // The pictures are decoded in the background while the start-up guard runs; a button's highlight only
     // when it first lights up.
     Image {
-        x: mouse.topOrigin.x
-        y: mouse.topOrigin.y
+        x: picture.topOrigin.x
+        y: picture.topOrigin.y
         asynchronous: true
-        source: Style.imageUrl(mouse.skin, "mouse", "mouseTop.png")
+        source: Style.imageUrl(picture.skin, "mouse", "mouseTop.png")
     }
     Image {
-        x: mouse.sideOrigin.x
-        y: mouse.sideOrigin.y
+        x: picture.sideOrigin.x
+        y: picture.sideOrigin.y
         asynchronous: true
-        source: Style.imageUrl(mouse.skin, "mouse", "mouseSide.png")
+        source: Style.imageUrl(picture.skin, "mouse", "mouseSide.png")
     }
 
     Repeater {
-        model: Math.min(mouse.keyCount, mouse.spots.length)
+        model: Math.min(picture.keyCount, picture.spots.length)
         Item {
             id: button
             required property int index
-            readonly property var spot: mouse.spots[index]
-            readonly property point at: mouse.origin(spot.view)
+            readonly property var spot: picture.spots[index]
+            readonly property point at: picture.origin(spot.view)
 
             Image {
                 objectName: "highlight" + button.index
                 x: button.at.x
                 y: button.at.y
-                visible: mouse.highlighted === button.index
-                source: visible ? Style.imageUrl(mouse.skin, "mouse", "key" + (button.index + 1) + ".png") : ""
+                visible: picture.highlighted === button.index
+                source: visible ? Style.imageUrl(picture.skin, "mouse", "key" + (button.index + 1) + ".png") : ""
             }
             Rectangle {
                 x: button.at.x + button.spot.lx
@@ -70,12 +74,12 @@ Item {
                 width: 18
                 height: 18
                 radius: 9
-                color: mouse.highlighted === button.index ? Style.colorOrange : Style.colorGray2
+                color: picture.highlighted === button.index ? Style.colorOrange : Style.colorGray2
                 Text {
                     anchors.centerIn: parent
                     text: button.index + 1
                     color: Style.fontColor
-                    font.family: Style.fontFamily
+                    font.family: Theme.fontFamily
                     font.pixelSize: Style.fontSize0
                     font.bold: true
                 }
@@ -86,8 +90,11 @@ Item {
                 width: button.spot.w
                 height: button.spot.h
                 hoverEnabled: true
-                onContainsMouseChanged: mouse.keyHovered(containsMouse ? button.index : -1)
-                onClicked: mouse.keyClicked(button.index)
+                onContainsMouseChanged: picture.keyHovered(containsMouse ? button.index : -1)
+                onClicked: picture.keyClicked(button.index)
+                Accessible.role: Accessible.Button
+                Accessible.name: picture.keyLabel + " " + (button.index + 1)
+                Accessible.onPressAction: picture.keyClicked(button.index)
             }
         }
     }

@@ -1,9 +1,12 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
+import "../common"
 
 // A framed list of names with one current entry and, optionally, one marked entry. A click chooses an
 // entry; a double click on an entry from `renamableFrom` on opens a field over it for a new name, which
-// Enter hands over with renameRequested (Escape, or endRename(), drops it).
+// Enter hands over with renameRequested (Escape, or endRename(), drops it). With the keyboard focus the
+// arrow keys choose an entry and F2 renames it.
 Rectangle {
     id: box
 
@@ -13,6 +16,7 @@ Rectangle {
     property int renamableFrom: 0
     // The entry whose name is being edited, or -1.
     property int renaming: -1
+    property string accessibleName: ""
     signal chosen(int index)
     signal renameRequested(int index, string name)
 
@@ -38,6 +42,21 @@ Rectangle {
         model: box.names
         currentIndex: box.currentIndex
         boundsBehavior: Flickable.StopAtBounds
+        activeFocusOnTab: true
+        Accessible.role: Accessible.List
+        Accessible.name: box.accessibleName
+        Keys.onPressed: (event) => {
+            if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
+                var step = event.key === Qt.Key_Down ? 1 : -1
+                if (box.names.length > 0)
+                    box.chosen(Math.max(0, Math.min(box.names.length - 1, box.currentIndex + step)))
+            } else if (event.key === Qt.Key_F2) {
+                box.startRename(box.currentIndex)
+            } else {
+                return
+            }
+            event.accepted = true
+        }
         delegate: Rectangle {
             id: row
             required property int index
@@ -46,6 +65,9 @@ Rectangle {
             width: list.width
             height: 26
             color: index === box.currentIndex ? Style.colorGray2 : rowArea.containsMouse ? Style.colorGray1 : "transparent"
+            Accessible.role: Accessible.ListItem
+            Accessible.name: String(modelData)
+            Accessible.selected: index === box.currentIndex
             Text {
                 x: 10
                 width: parent.width - 34
@@ -54,7 +76,7 @@ Rectangle {
                 text: String(row.modelData)
                 elide: Text.ElideRight
                 color: row.index === box.currentIndex ? Style.colorOrange : Style.fontColor
-                font.family: Style.fontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Style.fontSize1
             }
             Text {
@@ -80,14 +102,28 @@ Rectangle {
                 sourceComponent: RectInput {
                     objectName: "renameInput"
                     text: String(row.modelData)
+                    cancelOnEscape: true
+                    accessibleName: box.accessibleName
                     Component.onCompleted: takeFocus()
+                    // The list takes the keyboard back when the field goes.
                     onAccepted: (t) => {
+                        list.forceActiveFocus()
                         box.renaming = -1
                         box.renameRequested(row.index, t)
                     }
-                    onCancelled: box.renaming = -1
+                    onCancelled: {
+                        list.forceActiveFocus()
+                        box.renaming = -1
+                    }
                 }
             }
         }
+    }
+    ScrollMark {
+        view: list
+    }
+    FocusRing {
+        target: list
+        inset: 1
     }
 }

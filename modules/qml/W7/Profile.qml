@@ -16,6 +16,8 @@ DialogFrame {
     // The profile in use (never deleted) and the entry chosen in the dialog.
     property int profileInUse: 0
     property int currentIndex: 0
+    // The Delete button: the root asks first and then calls deleteProfile(index).
+    signal confirmDelete(int index, string name)
 
     title: profileLang[0]
     width: 420
@@ -70,20 +72,29 @@ DialogFrame {
         return n >= 0
     }
 
-    // Import: the new entry's profile file replaced by a file the user picks; cancelling the file dialog
-    // leaves a fresh copy of the default profile, as New does.
+    // Import: the new entry's profile file replaced by a file the user picks, the entry named after that
+    // file; cancelling the file dialog leaves a fresh copy of the default profile, as New does.
     function importProfile() {
         var n = addEntry()
         if (n < 0)
             return false
         if (!Values.toBool(ui_View.loadProfile(n), false))
             ui_View.resetProfile(n)
+        else
+            rename(profiles.length - 1, Values.toText(ui_View.importedName, ""))
         return true
     }
 
     function exportProfile() {
         if (currentIndex >= 0 && currentIndex < profiles.length)
             ui_View.saveProfile(profiles[currentIndex].profile)
+    }
+
+    function askDelete(index) {
+        if (!NameLists.mayDeleteProfile(profiles, index, profileInUse))
+            return false
+        confirmDelete(index, profiles[index].name)
+        return true
     }
 
     function deleteProfile(index) {
@@ -116,6 +127,7 @@ DialogFrame {
             NameListBox {
                 id: nameList
                 objectName: "profileList"
+                accessibleName: profile.profileLang[0]
                 x: 20
                 y: 16
                 width: 240
@@ -150,7 +162,7 @@ DialogFrame {
                     width: 110
                     text: profile.profileLang[3]
                     enabled: NameLists.mayDeleteProfile(profile.profiles, profile.currentIndex, profile.profileInUse)
-                    onClicked: profile.deleteProfile(profile.currentIndex)
+                    onClicked: profile.askDelete(profile.currentIndex)
                 }
                 TextButton {
                     objectName: "exportButton"

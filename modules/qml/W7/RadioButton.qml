@@ -1,7 +1,10 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
+import "../common"
 
-// One choice of a group. A click emits clicked(); the owner decides which choice is `checked`.
+// One choice of a group. A click (or Space or Enter, with the keyboard focus) emits clicked(); the owner
+// decides which choice is `checked`.
 Item {
     id: radio
 
@@ -12,6 +15,17 @@ Item {
 
     implicitWidth: dot.width + label.implicitWidth + 8
     implicitHeight: 20
+
+    activeFocusOnTab: true
+    Keys.onSpacePressed: radio.clicked()
+    Keys.onReturnPressed: radio.clicked()
+    Keys.onEnterPressed: radio.clicked()
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
+    Accessible.onPressAction: radio.clicked()
+    Accessible.onToggleAction: radio.clicked()
 
     Rectangle {
         id: dot
@@ -37,7 +51,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: radio.text
         color: radio.checked || area.containsMouse ? Style.colorOrange : Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: radio.pixelSize
     }
     MouseArea {
@@ -46,4 +60,5 @@ Item {
         hoverEnabled: true
         onClicked: radio.clicked()
     }
+    FocusRing {}
 }

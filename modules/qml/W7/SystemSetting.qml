@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common/Values.js" as Values
 import "../common/Formulas.js" as Formulas
 import "../common"
@@ -88,37 +89,44 @@ DialogFrame {
         property string label
         property int value
         signal moved(int value)
-        width: 420
+        // Beside the row's picture, within the dialog's margins; the slider takes the room the two texts
+        // at its ends leave (their lengths differ by language).
+        width: 380
         height: 48
         Text {
             text: row.label
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize2
         }
         Text {
+            id: slow
             y: 26
             text: system.systemSettingLang[3]
             color: Style.dimColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
         SliderButton {
             objectName: "slider"
-            x: 50
+            x: Math.max(50, slow.implicitWidth + 10)
             y: 24
-            width: 320
+            width: fast.x - 10 - x
             from: Formulas.speedLow
             to: Formulas.speedHigh
+            // A key press moves a whole step of the system's setting.
+            stepSize: 33
+            accessibleName: row.label
             value: row.value
             onMoved: (v) => row.moved(v)
         }
         Text {
-            x: 380
+            id: fast
+            x: row.width - implicitWidth
             y: 26
             text: system.systemSettingLang[4]
             color: Style.dimColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize1
         }
     }
@@ -162,7 +170,7 @@ DialogFrame {
                         Text {
                             text: system.systemSettingLang[5]
                             color: Style.fontColor
-                            font.family: Style.fontFamily
+                            font.family: Theme.fontFamily
                             font.pixelSize: Style.fontSize2
                         }
                         Row {
@@ -183,7 +191,8 @@ DialogFrame {
                                 maximum: Formulas.scrollMaxLines
                                 enabled: !Formulas.isOneScreen(system.scrollRate)
                                 opacity: enabled ? 1 : 0.4
-                                text: system.lastLines
+                                value: system.lastLines
+                                accessibleName: system.systemSettingLang[6]
                                 onEdited: (t) => {
                                     var n = Values.toInt(t, 0)
                                     if (n >= 1 && n <= Formulas.scrollMaxLines)

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 
 // Shown while the interface is busy: a blinking "LOADING ......" over the whole window, which also keeps
 // the pointer away from the pages.
@@ -19,7 +20,7 @@ Item {
         anchors.centerIn: parent
         text: "LOADING ......"
         color: Style.colorOrange
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: Style.fontSize3
         font.bold: true
         SequentialAnimation on opacity {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common/Style.js" as Style
+import "../theme"
 import "../common"
 
 // The mouse is gone: a cover over the settings below the title bar says so until it is found again. The
@@ -34,14 +35,14 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             text: cover.text
             color: Style.fontColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize3 + 6
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: "The settings come back as soon as the mouse is found."
             color: Style.dimColor
-            font.family: Style.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: Style.fontSize2
         }
     }

@@ -14,6 +14,8 @@ Item {
     property int profileNo: 0
     // False while the mouse is gone: the profile cannot change, the window's buttons still work.
     property bool settingsEnabled: true
+    // What a screen reader calls the profile list.
+    property string profileName: "Profile"
     readonly property alias profileList: profileDrop
 
     signal changeProfile(int profile)
@@ -41,6 +43,7 @@ Item {
         height: 24
         enabled: menu.settingsEnabled
         opacity: enabled ? 1.0 : 0.4
+        accessibleName: menu.profileName
         model: menu.profiles.map(function (p) { return p.name })
         currentIndex: menu.indexOfProfile(menu.profileNo)
         onSelected: (index) => menu.changeProfile(menu.profiles[index].profile)
@@ -51,16 +54,19 @@ Item {
         spacing: 6
         ImageButton {
             objectName: "askButton"
+            accessibleName: "?"
             source: Style.imageUrl(menu.skin, "index", "askBtn.png")
             onClicked: menu.askClicked()
         }
         ImageButton {
             objectName: "minButton"
+            accessibleName: "Minimize"
             source: Style.imageUrl(menu.skin, "index", "minBtn.png")
             onClicked: ui_Ctl.onMinimize()
         }
         ImageButton {
             objectName: "closeButton"
+            accessibleName: "Close"
             source: Style.imageUrl(menu.skin, "index", "closeBtn.png")
             onClicked: ui_Ctl.onClose()
         }

@@ -27,6 +27,15 @@ function dpiFromSlider(p, minDPI, maxDPI, dpiBase)
     return Math.floor(((p - 3) * (maxDPI - minDPI) / 158 + minDPI) / dpiBase) * dpiBase
 }
 
+// A DPI value typed or stepped with the keys: the nearest multiple of the DPI step, within the values the
+// slider gives (its ends are the limits rounded down to the step).
+function dpiSnapped(value, minDPI, maxDPI, dpiBase)
+{
+    var low = Math.floor(minDPI / dpiBase) * dpiBase
+    var high = Math.max(low, Math.floor(maxDPI / dpiBase) * dpiBase)
+    return Math.max(low, Math.min(high, Math.round(value / dpiBase) * dpiBase))
+}
+
 // The slider position that shows a DPI value: the first position whose value reaches it.
 function sliderFromDpi(value, minDPI, maxDPI, dpiBase)
 {
@@ -39,7 +48,8 @@ function sliderFromDpi(value, minDPI, maxDPI, dpiBase)
     return p
 }
 
-// Pointer speed and double-click speed sliders: positions 3 to 337, turned into a step 0 to 10.
+// Pointer speed and double-click speed sliders: positions 3 to 337, turned into a step 0 to 10 (the
+// pointer settings take no step above 10).
 var speedLow = 3
 var speedHigh = 337
 var speedThresholds = [4, 37, 70, 104, 138, 172, 205, 239, 272, 305, 338]
@@ -109,4 +119,41 @@ function colorText(r, g, b)
 {
     function hex(v) { var s = Math.max(0, Math.min(255, v)).toString(16); return s.length < 2 ? "0" + s : s }
     return "#" + hex(r) + hex(g) + hex(b)
+}
+
+// A colour as typed: "#rrggbb" or "rrggbb" (blanks around it allowed), as [r, g, b]; null for anything else.
+function parseColorText(text)
+{
+    var m = /^\s*#?([0-9a-fA-F]{6})\s*$/.exec(String(text))
+    if (!m)
+        return null
+    var n = parseInt(m[1], 16)
+    return [(n >> 16) & 0xFF, (n >> 8) & 0xFF, n & 0xFF]
+}
+
+// Hue, saturation and value (each 0 to 1) as [r, g, b] (0 to 255).
+function hsvToRgb(h, s, v)
+{
+    var f = (((h % 1) + 1) % 1) * 6
+    var i = Math.floor(f)
+    var t = f - i
+    var p = v * (1 - s), q = v * (1 - s * t), u = v * (1 - s * (1 - t))
+    var rgb = [[v, u, p], [q, v, p], [p, v, u], [p, q, v], [u, p, v], [v, p, q]][i % 6]
+    return rgb.map(function (c) { return Math.round(c * 255) })
+}
+
+// [r, g, b] (0 to 255) as {h, s, v} (each 0 to 1); a grey has hue 0.
+function rgbToHsv(r, g, b)
+{
+    var max = Math.max(r, g, b), min = Math.min(r, g, b), d = max - min
+    var h = 0
+    if (d > 0) {
+        if (max === r)
+            h = ((g - b) / d + 6) % 6
+        else if (max === g)
+            h = (b - r) / d + 2
+        else
+            h = (r - g) / d + 4
+    }
+    return { h: h / 6, s: max > 0 ? d / max : 0, v: max / 255 }
 }

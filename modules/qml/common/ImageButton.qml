@@ -1,15 +1,25 @@
 import QtQuick
 import "Style.js" as Style
 
-// A button drawn by an image; it lights up under the mouse.
+// A button drawn by an image; it lights up under the mouse. It takes the keyboard focus on Tab, and Enter
+// or Space press it.
 Item {
     id: button
 
     property alias source: picture.source
+    property string accessibleName: ""
     signal clicked()
 
     implicitWidth: 24
     implicitHeight: 24
+
+    activeFocusOnTab: true
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+    Keys.onSpacePressed: button.clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibleName
+    Accessible.onPressAction: button.clicked()
 
     Rectangle {
         anchors.fill: parent
@@ -28,4 +38,5 @@ Item {
         hoverEnabled: true
         onClicked: button.clicked()
     }
+    FocusRing {}
 }

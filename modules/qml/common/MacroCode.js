@@ -188,15 +188,54 @@ function keyAction(code, isDown, name)
     return { type: type, info: String(name) }
 }
 
+// The presses of `actions` that no later action releases (the same key or button), in the order pressed.
+function heldKeys(actions)
+{
+    var held = []
+    for (var i = 0; i < actions.length; ++i) {
+        var a = actions[i]
+        if (a.type === keyDown || a.type === buttonDown) {
+            held.push(a)
+        } else if (isRelease(a.type)) {
+            for (var j = held.length - 1; j >= 0; --j) {
+                if (held[j].type === a.type - 1 && held[j].info === a.info) {
+                    held.splice(j, 1)
+                    break
+                }
+            }
+        }
+    }
+    return held
+}
+
+// `actions` with a release at the end for every key and button they leave pressed, the last pressed
+// first, so that the mouse never ends the macro with a key held down.
+function withHeldReleased(actions)
+{
+    var held = heldKeys(actions)
+    var out = actions.slice()
+    for (var i = held.length - 1; i >= 0; --i)
+        out.push({ type: held[i].type + 1, info: held[i].info })
+    return out
+}
+
 // A recorded key: `waitedMs` before it as a delay action when `withDelay` and the list is not empty. The new
-// list, or null when it does not fit.
+// list, or null when it does not fit. Room is kept for releasing every key still held: a press is taken
+// only while the list is below the recording limit and the list with it, closed by withHeldReleased, fits
+// the mouse; the release of a held key only needs that closed list to fit. A recording cut at the limit so
+// never leaves a key pressed.
 function recorded(actions, action, waitedMs, withDelay)
 {
     var out = actions.slice()
     if (withDelay && out.length > 0)
         out.push({ type: delayAction, info: String(Math.max(0, Math.round(waitedMs))) })
     out.push(action)
-    return mayGrow(actions, out) ? out : null
+    var releasesHeld = isRelease(action.type) && heldKeys(actions).some(function (h) {
+        return h.type === action.type - 1 && h.info === action.info
+    })
+    if (!releasesHeld && recordCount(actions) >= recordLimit)
+        return null
+    return recordCount(withHeldReleased(out)) <= deviceMacroSize ? out : null
 }
 
 // `current` is the index of the current action, or -1 for none. Each function answers {actions, current}

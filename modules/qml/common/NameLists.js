@@ -39,6 +39,21 @@ function newMacroName(names)
     return names.length >= maxMacros ? "" : firstFreeName(names, macroPrefix, maxMacros)
 }
 
+// The name a macro imported from the file `fileName` (without its extension) gets: that name, or with
+// " (2)", " (3)", ... when the list has it already; "" when the file's name cannot name a macro.
+function importedMacroName(names, fileName)
+{
+    var name = String(fileName).trim()
+    if (!isValidMacroName([], name))
+        return ""
+    for (var n = 1; n <= maxMacros + 1; ++n) {
+        var candidate = n === 1 ? name : name + " (" + n + ")"
+        if (names.indexOf(candidate) < 0)
+            return candidate
+    }
+    return ""
+}
+
 // Whether a macro may be given the name `name`: not empty, not a name the list has already, and not the
 // marker (in a list of one other name it would read back as one name).
 function isValidMacroName(names, name)

@@ -2,16 +2,12 @@
 // Colours, fonts and image paths shared by the root item, the pages and the controls.
 
 var fontName = "微软雅黑"
-// The family actually used: the preferred one where it is installed, otherwise a font that carries the
-// Chinese texts on Linux, otherwise whatever the system substitutes.
-var fontFamily = (function () {
-    var families = Qt.fontFamilies()
-    var wanted = [fontName, "Microsoft YaHei", "WenQuanYi Micro Hei", "Noto Sans CJK SC"]
-    for (var i = 0; i < wanted.length; ++i)
-        if (families.indexOf(wanted[i]) >= 0)
-            return wanted[i]
-    return fontName
-})()
+// The font families of the interface (see Languages.fontFamilyFor): one with Chinese, Japanese and Korean
+// glyphs, and a Latin one with Cyrillic and Turkish letters. They are named, not looked up among the
+// installed fonts (listing those costs time at every start): a missing family is replaced by the system's
+// choice, and a glyph a font lacks is drawn from another font that has it.
+var cjkFamily = Qt.platform.os === "windows" ? fontName : "WenQuanYi Micro Hei"
+var latinFamily = Qt.platform.os === "windows" ? "Segoe UI" : "DejaVu Sans"
 var fontSize0 = 10
 var fontSize1 = 12
 var fontSize2 = 14
@@ -31,6 +27,7 @@ var pendingColor = "#ff3030"  // the Save button while changes wait to be sent
 var panelColor = "#d0141a20"
 var fieldColor = "#1c252d"
 var lineColor = "#2f4a5a"
+var focusColor = "#ffc94a"    // the ring around the control that has the keyboard focus
 
 function imageUrl(skin, group, file)
 {

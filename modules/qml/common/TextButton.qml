@@ -1,13 +1,17 @@
 import QtQuick
 import "Style.js" as Style
+import "../theme"
 
-// A flat button with a text; `accent` gives it the colour of a button that waits to be pressed.
+// A flat button with a text; `accent` gives it the colour of a button that waits to be pressed. It takes
+// the keyboard focus on Tab, and Enter or Space press it.
 Rectangle {
     id: button
 
     property string text: ""
     property color accent: "transparent"
     property int pixelSize: Style.fontSize1
+    // What a screen reader calls it: the text unless the text is only a sign.
+    property string accessibleName: text
     signal clicked()
 
     implicitWidth: Math.max(72, label.implicitWidth + 24)
@@ -18,13 +22,21 @@ Rectangle {
     border.width: accent !== Qt.color("transparent") ? 2 : 1
     opacity: enabled ? 1.0 : 0.4
 
+    activeFocusOnTab: true
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+    Keys.onSpacePressed: button.clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibleName
+    Accessible.onPressAction: button.clicked()
+
     Text {
         id: label
         anchors.centerIn: parent
         text: button.text
         color: area.containsMouse ? Style.colorOrange
              : button.accent !== Qt.color("transparent") ? button.accent : Style.fontColor
-        font.family: Style.fontFamily
+        font.family: Theme.fontFamily
         font.pixelSize: button.pixelSize
     }
     MouseArea {
@@ -33,4 +45,5 @@ Rectangle {
         hoverEnabled: true
         onClicked: button.clicked()
     }
+    FocusRing {}
 }

@@ -53,18 +53,20 @@ function clamp(v, low, high)
 }
 
 // A page's texts after a language group was read: the group's strings replace the built-in texts at the
-// same positions; positions the group does not supply keep the built-in text, so a missing language file
-// or a short group never leaves a label empty.
+// same positions; positions the group does not supply, or supplies empty, keep the built-in text, so a
+// missing language file, a short group or a group written before a text was added never leaves a label
+// empty.
 function mergeTexts(builtIn, loaded)
 {
     var out = builtIn.slice()
     if (!loaded)
         return out
     for (var i = 0; i < loaded.length; ++i) {
-        if (i < out.length)
-            out[i] = String(loaded[i])
-        else
-            out.push(String(loaded[i]))
+        var text = String(loaded[i])
+        if (i >= out.length)
+            out.push(text)
+        else if (text !== "")
+            out[i] = text
     }
     return out
 }

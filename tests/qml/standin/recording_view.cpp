@@ -18,6 +18,7 @@ void RecordingView::reset()
     currentDpiAnswer = 1;
     currentProfileAnswer = 1;
     fileChosen = false;
+    chosenFileName.clear();
     globals.clear();
     defaults.clear();
     profiles = QList<QVariantMap>(10);

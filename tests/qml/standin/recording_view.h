@@ -17,6 +17,7 @@ class RecordingView : public QObject
     Q_OBJECT
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledChanged)
     Q_PROPERTY(int currentProfile READ profile NOTIFY currentProfileChanged)
+    Q_PROPERTY(QString importedName READ importedName)
 
 public:
     explicit RecordingView(CallLog *log, QObject *parent = nullptr);
@@ -41,6 +42,9 @@ public:
     Q_INVOKABLE void setCurrentProfileAnswer(int profile) { currentProfileAnswer = profile; }
     // Whether the import dialogs return a file (true) or are cancelled (false, the default).
     Q_INVOKABLE void setFileChosen(bool chosen) { fileChosen = chosen; }
+    // The name of the file a chosen import takes (empty: the store tells none).
+    Q_INVOKABLE void setChosenFileName(const QString &name) { chosenFileName = name; }
+    QString importedName() const { return fileChosen ? chosenFileName : QString(); }
 
 public slots:
     void clearHidBusy();
@@ -119,6 +123,7 @@ private:
     int currentDpiAnswer = 1;
     int currentProfileAnswer = 1;
     bool fileChosen = false;
+    QString chosenFileName;
     QVariantMap globals;
     QVariantMap defaults;
     QList<QVariantMap> profiles;

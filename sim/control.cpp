@@ -74,6 +74,7 @@ void reset()
     s.clock = nullptr;
     s.plugListener = nullptr;
     s.openError.clear();
+    s.lastReadWait = 0;
     s.changed.notify_all();
 }
 
@@ -189,6 +190,13 @@ void setClock(std::function<int64_t()> nowMs)
     Sim &s = sim();
     std::lock_guard guard(s.lock);
     s.clock = std::move(nowMs);
+}
+
+int lastReadWait()
+{
+    Sim &s = sim();
+    std::lock_guard guard(s.lock);
+    return s.lastReadWait;
 }
 
 int openHandles()

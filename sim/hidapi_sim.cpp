@@ -240,6 +240,7 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char 
 {
     Sim &s = sim();
     std::unique_lock guard(s.lock);
+    s.lastReadWait = milliseconds;
     Fault fault = Fault::Fail;
     const bool faulted = faultHits(s, Fn::Read, dev, &fault);
     if (faulted && fault != Fault::Short)

@@ -55,6 +55,7 @@ struct Sim
     std::function<int64_t()> clock;
     std::function<void()> plugListener;
     std::set<hid_device *> handles;
+    int lastReadWait = 0;
     std::wstring openError;   // hid_error(NULL): the last failed open, empty after a successful one
 };
 

@@ -142,6 +142,10 @@ std::string describe(const Event &event);   // one readable line
 // Time stamps of the log come from this clock (milliseconds); the default is the steady clock.
 void setClock(std::function<int64_t()> nowMs);
 
+// The wait the latest read asked for, in milliseconds: hid_read_timeout's argument, -1 for a blocking
+// hid_read; 0 before any read. Tests assert the bound a read was given instead of timing it.
+int lastReadWait();
+
 // Open handles right now (a leak check for tests).
 int openHandles();
 

@@ -7,6 +7,7 @@
 #include "settings_location.h"
 #include "setup_notice.h"
 #include "single_instance.h"
+#include "system_input_source.h"
 #include "ui_controler.h"
 #include "widget.h"
 
@@ -66,12 +67,12 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     Widget window;
     QObject::connect(&instance, &SingleInstance::messageReceived, &window, &Widget::receiveMessage);
 
-    InputCapture capture;
+    InputCapture capture(capture::createInputSource);
     capture.setKeyboardCallback(&Widget::keyboardCallback, &window);
     capture.setMouseCallback(&Widget::mouseCallback, &window);
     capture.setCopyDataHandler(&Widget::copyDataCallback, &window);
     // Without global input, the program's own window still delivers its keys and clicks.
-    capture.watchWindowInput(window.view());
+    capture.watchWindowInput(capture::createWindowInputSource, window.view());
     if (SessionStatus *status = window.windowController->session)
         status->setCaptureAvailable(capture.captureAvailable());
     // Why a listed mouse stays disconnected, told once per cause (owned by the window); a start by hand also

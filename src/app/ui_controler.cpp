@@ -1,6 +1,6 @@
 #include "ui_controler.h"
 
-#include "device_list.h"
+#include "store_paths.h"
 #include "hid_thread.h"
 #include "my_quick_view.h"
 #include "session_status.h"

@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "copy_data_box.h"
 #include "discovery.h"
+#include "dpi_switch_texts.h"
 #include "my_quick_view.h"
 #include "notice_boxes.h"
 #include "session_status.h"
@@ -46,6 +47,8 @@ Widget::Widget(QWidget *parent)
 
     deviceCheckTimer.setInterval(kDeviceCheckDelayMs);
     deviceCheckTimer.setSingleShot(true);
+    // 2048 ms as asked: a coarse timer may fire up to 5 % early, before a device has settled.
+    deviceCheckTimer.setTimerType(Qt::PreciseTimer);
     connect(&deviceCheckTimer, &QTimer::timeout, this, &Widget::checkDevice);
     windowController->quitProgram = [this] { exitSYS(); };
 
@@ -237,4 +240,9 @@ void Widget::setViewEnabled(bool enabled)
     // view itself stays enabled, so the window's own controls (drag, minimise, close, the menu) keep
     // working.
     setMouseConnected(enabled);
+}
+
+QString Widget::dpiSwitchText(int stage) const
+{
+    return dpiSwitchMessage(dpiSwitchTexts, stage);
 }

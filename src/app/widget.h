@@ -62,6 +62,7 @@ public:
     void setCurrentDPI(int stage) override;
     void showMessage(const QString &title, const QString &text, int milliseconds) override;
     void setViewEnabled(bool enabled) override;
+    QString dpiSwitchText(int stage) const override;
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);

@@ -2,31 +2,31 @@
 
 #include "bridge_values.h"
 #include "hid_thread.h"
-#include "my_quick_view.h"
-#include "notice_boxes.h"
+#include "profile_store.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 namespace bridge {
 
-CommandFamily family(const myQQuickView &view)
+CommandFamily family(const DeviceSide &side)
 {
-    return familyOf(view.icType);
+    return familyOf(side.icType);
 }
 
-Hid_Thread *device(const myQQuickView &view, const char *slot)
+Hid_Thread *device(const DeviceSide &side, const char *slot)
 {
-    if (!view.hidThread)
+    if (!side.hid)
         qDebug() << slot << "skipped: no device object yet";
-    return view.hidThread;
+    return side.hid;
 }
 
-keymatrix::Matrix defaultKeyMatrix(myQQuickView &view)
+keymatrix::Matrix defaultKeyMatrix(const DeviceSide &side)
 {
     keymatrix::Matrix matrix{};
     for (int slot = 0; slot < keymatrix::kSlots; ++slot) {
         const QString key = QStringLiteral("mouseFwKeyMatrix/%1").arg(slot);
-        const QVariantList numbers = view.getDataList(key, false);
+        const QVariantList numbers = store::getDataList(side.settings, key, false);
         if (numbers.size() < keymatrix::kEntryBytes)
             qDebug().noquote() << key << "holds" << numbers.size() << "of 4 numbers; the missing ones count as 0";
         const std::vector<uchar> entry = lowBytes(numbers, keymatrix::kEntryBytes);
@@ -35,41 +35,41 @@ keymatrix::Matrix defaultKeyMatrix(myQQuickView &view)
     return matrix;
 }
 
-bool readBlock(myQQuickView &view, Hid_Thread &hid, int n)
+bool readBlock(const DeviceSide &side, Hid_Thread &hid, int n)
 {
-    view.profileBlockWhole[n] = hid.readProfileBlock(view.profileBlocks[n], uchar(n));
-    if (!view.profileBlockWhole[n])
+    side.profileBlockWhole[n] = hid.readProfileBlock(side.profileBlocks[n], uchar(n));
+    if (!side.profileBlockWhole[n])
         qDebug() << "profile block" << n << "was not read whole";
-    return view.profileBlockWhole[n];
+    return side.profileBlockWhole[n];
 }
 
-bool haveDeviceBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks, const char *slot)
+bool haveDeviceBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks, const char *slot)
 {
     for (int n : blocks) {
-        for (int tries = 0; !view.profileBlockWhole[n] && tries < kBlockReadTries; ++tries)
-            readBlock(view, hid, n);
-        if (view.profileBlockWhole[n])
+        for (int tries = 0; !side.profileBlockWhole[n] && tries < kBlockReadTries; ++tries)
+            readBlock(side, hid, n);
+        if (side.profileBlockWhole[n])
             continue;
         qDebug() << slot << "refused: profile block" << n << "could not be read from the mouse";
-        QWidget *window = view.window();
-        NoticeBoxes::of(view).warn(
-            window ? window->windowTitle() : QString(),
-            QObject::tr("The settings stored in the mouse (profile %1) could not be read, so this change was not "
-                        "sent: the mouse keeps its own settings. Unplug the mouse, plug it in again and try once more.")
-                .arg(n));
+        if (side.tellUser)
+            side.tellUser(QCoreApplication::translate(
+                              "QObject",
+                              "The settings stored in the mouse (profile %1) could not be read, so this change was not "
+                              "sent: the mouse keeps its own settings. Unplug the mouse, plug it in again and try once more.")
+                              .arg(n));
         return false;
     }
     return true;
 }
 
-void sendBlocks(myQQuickView &view, Hid_Thread &hid, std::initializer_list<int> blocks)
+void sendBlocks(const DeviceSide &side, Hid_Thread &hid, std::initializer_list<int> blocks)
 {
     for (int n : blocks) {
-        if (!view.profileBlockWhole[n]) {
+        if (!side.profileBlockWhole[n]) {
             qDebug() << "profile block" << n << "not sent: it does not hold the mouse's own bytes";
             continue;
         }
-        hid.hid560_0CH_setProfile(view.profileBlocks[n], uchar(n));
+        hid.hid560_0CH_setProfile(side.profileBlocks[n], uchar(n));
     }
 }
 

@@ -1,14 +1,16 @@
-// The upload slots of the view: a device macro to its macro number, one gun's data to the device.
+// The upload operations: a device macro to its macro number, one gun's data to the device.
 
-#include "bridge_support.h"
+#include "device_operations.h"
+
 #include "bridge_values.h"
 #include "gun_data.h"
 #include "hid_thread.h"
-#include "my_quick_view.h"
 
 #include <QDebug>
 
-QVariant myQQuickView::mouseSendMacroData(QVariantList macroData, QVariant macroIndex)
+namespace bridge {
+
+QVariant mouseSendMacroData(const DeviceSide &side, const QVariantList &macroData, const QVariant &macroIndex)
 {
     const uint slot = bridge::lowByte(macroIndex);
     if (slot >= macro::kSlots) {
@@ -21,27 +23,27 @@ QVariant myQQuickView::mouseSendMacroData(QVariantList macroData, QVariant macro
         qDebug() << "mouseSendMacroData refused:" << macroData.size() << "bytes, more than 128";
         return true;
     }
-    Hid_Thread *hid = bridge::device(*this, "mouseSendMacroData");
+    Hid_Thread *hid = device(side, "mouseSendMacroData");
     if (!hid)
         return true;
     macro::Buffer buffer = macro::buffer(bridge::lowBytes(macroData, size_t(macroData.size())));
     const uchar number = uchar(slot + 1);
-    if (bridge::family(*this) == CommandFamily::F560)
+    if (family(side) == CommandFamily::F560)
         hid->hid560_0FH_SetMacroKey(number, buffer.data());
     else
         hid->hid553_13H_SetMacroKey(number, buffer.data());
     return true;
 }
 
-void myQQuickView::mouseSendGundata(int gunNumber, QVariantList values)
+void mouseSendGundata(const DeviceSide &side, int gunNumber, const QVariantList &values)
 {
-    if (!isGun)
+    if (!side.isGun)
         return;
     if (!gun::validGunNumber(gunNumber)) {
         qDebug() << "mouseSendGundata refused: no gun" << gunNumber;
         return;
     }
-    Hid_Thread *hid = bridge::device(*this, "mouseSendGundata");
+    Hid_Thread *hid = device(side, "mouseSendGundata");
     if (!hid)
         return;
     if (values.size() < 3)
@@ -49,13 +51,13 @@ void myQQuickView::mouseSendGundata(int gunNumber, QVariantList values)
     const std::vector<qint64> v = bridge::integerValues(values, 3);
     const gun::Values gunValues{v[0], v[1], v[2]};
 
-    if (bridge::family(*this) == CommandFamily::F560) {
+    if (family(side) == CommandFamily::F560) {
         // The gun's data lives in the profile block of its key matrix.
         const int n = gunNumber + 1;
-        if (!bridge::haveDeviceBlocks(*this, *hid, {n}, "mouseSendGundata"))
+        if (!haveDeviceBlocks(side, *hid, {n}, "mouseSendGundata"))
             return;
-        gun::writeToBlock(profileBlocks[n], gunValues);
-        bridge::sendBlocks(*this, *hid, {n});
+        gun::writeToBlock(side.profileBlocks[n], gunValues);
+        sendBlocks(side, *hid, {n});
         return;
     }
     // The third option byte turns the Y correction round. A query that fails leaves the preset 0: the
@@ -65,3 +67,5 @@ void myQQuickView::mouseSendGundata(int gunNumber, QVariantList values)
     const auto bytes = gun::command553(gunValues, gunNumber, b3);
     hid->hid553_04H_SetGunData(bytes[0], bytes[1], bytes[2], bytes[3]);
 }
+
+}  // namespace bridge

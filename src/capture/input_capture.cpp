@@ -6,11 +6,12 @@
 
 #include <QDebug>
 
-InputCapture::InputCapture(QObject *parent)
+InputCapture::InputCapture(SourceFactory createSource, QObject *parent)
     : QObject(parent)
 {
     keyTables.fill();
-    source = capture::createInputSource(*this);
+    if (createSource)
+        source = createSource(*this);
     installHooks();
 }
 
@@ -44,11 +45,11 @@ void InputCapture::removeHooks()
         windowSource->remove();
 }
 
-bool InputCapture::watchWindowInput(QObject *window)
+bool InputCapture::watchWindowInput(WindowSourceFactory createSource, QObject *window)
 {
-    if (captureAvailable())
+    if (captureAvailable() || !createSource)
         return false;
-    windowSource = capture::createWindowInputSource(*this, window);
+    windowSource = createSource(*this, window);
     QString reason;
     if (!windowSource || !windowSource->install(reason))
         return false;

@@ -33,8 +33,11 @@ public:
     using MouseCallback = void (*)(uint8_t button, bool pressed, int x, int y, void *context);
     using CopyDataCallback = void (*)(const CopyData *message, void *context);
 
-    // Fills the translation tables and installs the hooks.
-    explicit InputCapture(QObject *parent = nullptr);
+    // Makes the platform's input source (src/platform: system_input_source.h); null gives none.
+    using SourceFactory = std::unique_ptr<capture::InputSource> (*)(InputCapture &capture);
+
+    // Fills the translation tables, makes the source and installs the hooks.
+    explicit InputCapture(SourceFactory createSource, QObject *parent = nullptr);
     // Removes the hooks.
     ~InputCapture() override;
 
@@ -57,8 +60,10 @@ public:
 
     // Where global input is unavailable, the key and button events that reach `window` (the program's own
     // window) go through the same procedures instead, so recording and key entry work while it has focus.
-    // Nothing changes while global input is watched. True when the window's input is watched.
-    bool watchWindowInput(QObject *window);
+    // Nothing changes while global input is watched. True when the window's input is watched. The source
+    // comes from the platform (system_input_source.h).
+    using WindowSourceFactory = std::unique_ptr<capture::InputSource> (*)(InputCapture &capture, QObject *window);
+    bool watchWindowInput(WindowSourceFactory createSource, QObject *window);
 
     // Entry points of the platform sources, one call per native event.
     void keyboardEvent(const capture::KeyHookData &hook);

@@ -1,12 +1,10 @@
 #pragma once
 // The platform's global input source behind InputCapture: it watches all keyboard and mouse input of the
 // desktop, turns each event into hook data and hands it to InputCapture's keyboard and mouse procedures.
-// It never holds input back from the programs it was meant for. Each platform folder defines
-// createInputSource().
+// It never holds input back from the programs it was meant for. Each platform folder implements one
+// (src/platform/system_input_source.h); the entry point hands InputCapture the platform's.
 
 #include <QString>
-
-#include <memory>
 
 class InputCapture;
 class QObject;
@@ -32,11 +30,5 @@ public:
     // calls deliverCopyData.
     virtual void installCopyDataFilter() {}
 };
-
-std::unique_ptr<InputSource> createInputSource(InputCapture &capture);
-
-// The source of the key and button events that reach `window` alone, for sessions whose global source is
-// unavailable; null where the platform has none (its global source always works).
-std::unique_ptr<InputSource> createWindowInputSource(InputCapture &capture, QObject *window);
 
 }  // namespace capture

@@ -40,11 +40,13 @@ void Hid_Thread::hid553_0BH_SetCurrentDPI(uchar stage)
 
 void Hid_Thread::hid553_07H_Lod(uchar stage, uchar en)
 {
+    // p1 stays 0 and p3 is the device's constant 0x7D whatever the stage: the layout the device reads.
     runSet(Lod, {0, stage, kLodConstant, en});
 }
 
 void Hid_Thread::hid553_12H_SetKeyMatrix(uchar *src64, uchar indexAddOne)
 {
+    // p3 is the device's fixed 0x08, not a length or an index.
     runSet(SetKeyMatrix, {indexAddOne, uchar(kKeyMatrixPayload), kKeyMatrixP3},
            Payload{src64, kKeyMatrixPayload, kKeyMatrixPayload});
 }

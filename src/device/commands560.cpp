@@ -21,6 +21,8 @@ void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)
 
 void Hid_Thread::hid560_03H_SetReportRate(uchar rate)
 {
+    // Sent once per running number 1 to 4 (once on a gun device): the repeats are what the device is sent
+    // for one change, not a retry loop.
     runSeries(SetReportRate, rate);
 }
 

@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <initializer_list>
 
-class Widget;
 class DeviceTraits;
 class ListenerSink;
 struct SetCommand;
@@ -36,7 +35,7 @@ public:
     ~Hid_Thread() override;
 
     // Members, in the order the device object has always declared them.
-    Widget *owner = nullptr;
+    QObject *owner = nullptr;  // the host window; the device object never calls it
     DeviceList deviceList;
     int currentDeviceIndex = 1;
     hid_device *commandHandle = nullptr;

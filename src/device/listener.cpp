@@ -9,7 +9,6 @@
 
 #include "command_table.h"
 #include "device_traits.h"
-#include "dpi_switch_texts.h"
 #include "hidapi_lock.h"
 #include "listener_sink.h"
 #include "listener_report.h"
@@ -25,13 +24,6 @@ constexpr uchar kListenerBit553 = 0x40;   // fourth option byte
 constexpr uchar kListenerBit560 = 0x08;   // first option byte
 
 }  // namespace
-
-std::optional<int> dpiSwitchStage(const uchar *data, int length)
-{
-    if (!data || length != kDpiReportLength || data[0] != kDpiReportId || data[1] != kDpiReportKind)
-        return std::nullopt;
-    return data[3];
-}
 
 void Hid_Thread::startListening(uint index)
 {
@@ -105,7 +97,7 @@ void Hid_Thread::listenLoop(uint index)
                     if (!sink)
                         return;
                     sink->setCurrentDPI(v);
-                    sink->showMessage(QStringLiteral("Info"), dpiSwitchMessage(dpiSwitchTexts, v), 10000);
+                    sink->showMessage(QStringLiteral("Info"), sink->dpiSwitchText(v), 10000);
                 }, Qt::QueuedConnection);
             }
         }

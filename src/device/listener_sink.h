@@ -15,4 +15,6 @@ public:
     virtual void showMessage(const QString &title, const QString &text, int milliseconds) = 0;
     // false when the device is gone.
     virtual void setViewEnabled(bool enabled) = 0;
+    // The notification text of a switch to `stage`, in the user's language (the listener shows it).
+    virtual QString dpiSwitchText(int stage) const = 0;
 };

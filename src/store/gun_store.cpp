@@ -1,6 +1,8 @@
 // Gun records in gunData.bin, and the per-profile X/Y sensitivity and selected-gun values.
 
-#include "my_quick_view.h"
+#include "gun_store.h"
+
+#include "profile_store.h"
 #include "safe_names.h"
 #include "settings_format.h"
 #include "store_paths.h"
@@ -24,7 +26,9 @@ QString recordKey(const QVariant &name, const char *operation)
 
 }  // namespace
 
-void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
+namespace store {
+
+void mouseSaveGundata(const QVariant &index, const QVariantList &src6)
 {
     if (!QFile::exists(kGunDataPath))
         return;
@@ -39,7 +43,7 @@ void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
     guns.setValue(kRecordGroup + key, asTexts(src6.mid(0, 6)));
 }
 
-void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
+void modifyGundata(const QVariant &modifyType, const QVariantList &src6)
 {
     if (!QFile::exists(kGunDataPath))
         return;
@@ -65,7 +69,7 @@ void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
     }
 }
 
-QVariantList myQQuickView::getGunData(QVariant name)
+QVariantList getGunData(const QVariant &name)
 {
     if (!QFile::exists(kGunDataPath))
         return {};
@@ -73,7 +77,7 @@ QVariantList myQQuickView::getGunData(QVariant name)
     return storedList(guns.value(kRecordGroup + name.toString(), 0));
 }
 
-QStringList myQQuickView::getGunDataKey()
+QStringList getGunDataKey()
 {
     if (!QFile::exists(kGunDataPath))
         return {};
@@ -82,28 +86,30 @@ QStringList myQQuickView::getGunDataKey()
     return guns.childKeys();
 }
 
-QVariant myQQuickView::getXYSensitive(QVariant index)
+QVariant getXYSensitive(const SettingsObjects &s, const QVariant &index)
 {
-    QSettings *profile = profileAt(currentProfile, "getXYSensitive");
+    QSettings *profile = profileAt(s, s.currentProfile, "getXYSensitive");
     const QString key = QStringLiteral("XYSensitive/") + index.toString();
     return profile ? profile->value(key, kDefaultXYSensitive) : QVariant(kDefaultXYSensitive);
 }
 
-void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
+void setXYSensitive(const SettingsObjects &s, const QVariant &index, const QVariant &xyData)
 {
-    if (QSettings *profile = profileAt(currentProfile, "setXYSensitive"))
+    if (QSettings *profile = profileAt(s, s.currentProfile, "setXYSensitive"))
         profile->setValue(QStringLiteral("XYSensitive/") + index.toString(), interfaceValue(xyData));
 }
 
-QVariant myQQuickView::getselectGun(QVariant index)
+QVariant getselectGun(const SettingsObjects &s, const QVariant &index)
 {
-    QSettings *profile = profileAt(currentProfile, "getselectGun");
+    QSettings *profile = profileAt(s, s.currentProfile, "getselectGun");
     const QString key = QStringLiteral("selectGun/") + index.toString();
     return profile ? profile->value(key, QString()) : QVariant(QString());
 }
 
-void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
+void setSelectGun(const SettingsObjects &s, const QVariant &index, const QVariant &xyData)
 {
-    if (QSettings *profile = profileAt(currentProfile, "setSelectGun"))
+    if (QSettings *profile = profileAt(s, s.currentProfile, "setSelectGun"))
         profile->setValue(QStringLiteral("selectGun/") + index.toString(), interfaceValue(xyData));
 }
+
+}  // namespace store

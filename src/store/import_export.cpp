@@ -1,13 +1,17 @@
 // Import and export of macros (".mc") and profiles (".pf"): byte copies between the store's own files and
 // files the user chooses.
 
+#include "import_export.h"
+
 #include "file_dialogs.h"
-#include "my_quick_view.h"
 #include "name_list_rules.h"
+#include "name_lists.h"
+#include "profile_store.h"
 #include "safe_names.h"
 #include "settings_files.h"
 #include "store_paths.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -19,28 +23,36 @@ namespace {
 const char *const kMacroFilter = "Macro(*.mc)";
 const char *const kProfileFilter = "Profile(*.pf)";
 
+// The dialogs' texts, translated in the interface's context (the view's).
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("myQQuickView", text);
+}
+
 }  // namespace
 
-void myQQuickView::saveMacroFile(QVariant macroFileName)
+namespace store {
+
+void saveMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName)
 {
     const QString macro = checkedMacroName(macroFileName, "saveMacroFile");
     if (macro.isEmpty() || !staysInItsFolder(macroFilePath(macro), "saveMacroFile"))
         return;
-    const QString chosen = dialogs()->saveFileName(this, tr("Save File"), tr(kMacroFilter),
-                                                   exportFileName(macro, QStringLiteral(".mc"), QStringLiteral("macro")));
+    const QString chosen = dialogs.saveFileName(parent, tr("Save File"), tr(kMacroFilter),
+                                                exportFileName(macro, QStringLiteral(".mc"), QStringLiteral("macro")));
     if (chosen.isEmpty())
         return;
     // The chosen file is replaced only by a complete copy: a missing macro leaves it as it was.
     copyFileOver(macroFilePath(macro), chosen);
 }
 
-bool myQQuickView::loadMacroFile(QVariant macroFileName)
+bool loadMacroFile(FileDialogs &dialogs, QWidget *parent, const QVariant &macroFileName, QString &importedName)
 {
-    lastImportedName.clear();
+    importedName.clear();
     const QString macro = checkedMacroName(macroFileName, "loadMacroFile");
     if (macro.isEmpty())
         return false;
-    const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kMacroFilter));
+    const QString chosen = dialogs.openFileName(parent, tr("Open File"), tr(kMacroFilter));
     if (chosen.isEmpty())
         return false;
     const QString target = macroFilePath(macro);
@@ -53,20 +65,20 @@ bool myQQuickView::loadMacroFile(QVariant macroFileName)
     QDir().mkpath(kMacroFolder);
     forgetCachedSettings(target);
     copyFileOver(chosen, target);
-    lastImportedName = QFileInfo(chosen).completeBaseName();
+    importedName = QFileInfo(chosen).completeBaseName();
     return true;
 }
 
-void myQQuickView::saveProfile(int profile)
+void saveProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile)
 {
-    QSettings *settings = profileAt(profile, "saveProfile");
+    QSettings *settings = profileAt(s, profile, "saveProfile");
     if (!settings || !staysInItsFolder(profileFilePath(profile), "saveProfile"))
         return;
     QStringList names;
     for (const QVariant &entry : getNameList(2))
         names << entry.toString();
-    const QString chosen = dialogs()->saveFileName(
-        this, tr("Save File"), tr(kProfileFilter),
+    const QString chosen = dialogs.saveFileName(
+        parent, tr("Save File"), tr(kProfileFilter),
         exportFileName(profileNameIn(names, profile), QStringLiteral(".pf"), QStringLiteral("profile%1").arg(profile + 1)));
     if (chosen.isEmpty())
         return;
@@ -75,15 +87,17 @@ void myQQuickView::saveProfile(int profile)
     copyFileOver(profileFilePath(profile), chosen);
 }
 
-bool myQQuickView::loadProfile(int profile)
+bool loadProfile(const SettingsObjects &s, FileDialogs &dialogs, QWidget *parent, int profile, QString &importedName)
 {
-    lastImportedName.clear();
-    if (!profileAt(profile, "loadProfile"))
+    importedName.clear();
+    if (!profileAt(s, profile, "loadProfile"))
         return false;
-    const QString chosen = dialogs()->openFileName(this, tr("Open File"), tr(kProfileFilter));
+    const QString chosen = dialogs.openFileName(parent, tr("Open File"), tr(kProfileFilter));
     if (chosen.isEmpty())
         return false;
-    if (replaceProfileFile(profile, chosen))
-        lastImportedName = QFileInfo(chosen).completeBaseName();
+    if (replaceProfileFile(s, profile, chosen))
+        importedName = QFileInfo(chosen).completeBaseName();
     return true;
 }
+
+}  // namespace store

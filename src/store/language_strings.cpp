@@ -1,7 +1,8 @@
 // The interface texts of one language, read group by group from the language's file.
 
+#include "language_strings.h"
+
 #include "dpi_switch_texts.h"
-#include "my_quick_view.h"
 #include "safe_names.h"
 #include "settings_format.h"
 #include "store_paths.h"
@@ -17,7 +18,9 @@ constexpr int kMaxGroupStrings = 4096;
 
 }  // namespace
 
-QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
+namespace store {
+
+QStringList getLangStrings(const QString &typeStr, const QString &langCode)
 {
     if (!isSafeFileName(langCode, u".ini")) {
         qDebug() << "getLangStrings refused: not a language code:" << langCode;
@@ -41,3 +44,5 @@ QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
     }
     return strings;
 }
+
+}  // namespace store

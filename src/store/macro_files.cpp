@@ -1,7 +1,8 @@
 // Macro files: one settings file per macro in the macro folder, named after the macro, and the two slots
 // that keep the profiles' button bindings in step when a macro is renamed or deleted.
 
-#include "my_quick_view.h"
+#include "macro_files.h"
+
 #include "safe_names.h"
 #include "settings_files.h"
 #include "settings_format.h"
@@ -25,7 +26,9 @@ constexpr int kMacroFunction = 4;
 
 }  // namespace
 
-QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
+namespace store {
+
+QVariant createMacroIni(const QVariant &name, const QVariant &macroIndex)
 {
     const QString macro = checkedMacroName(name, "createMacroIni");
     if (macro.isEmpty() || !staysInItsFolder(macroFilePath(macro), "createMacroIni"))
@@ -42,7 +45,7 @@ QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
     return file.status() != QSettings::AccessError;
 }
 
-QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
+QVariant saveMacroIni(const QVariant &name, const QStringList &macros, const QVariant &repeat)
 {
     const QString macro = checkedMacroName(name, "saveMacroIni");
     if (macro.isEmpty() || !QFile::exists(macroFilePath(macro))
@@ -58,7 +61,7 @@ QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant 
     return file.status() != QSettings::AccessError;
 }
 
-QStringList myQQuickView::loadMacroIni(QVariant name)
+QStringList loadMacroIni(const QVariant &name)
 {
     const QString macro = checkedMacroName(name, "loadMacroIni");
     if (macro.isEmpty() || !QFile::exists(macroFilePath(macro)))
@@ -75,7 +78,7 @@ QStringList myQQuickView::loadMacroIni(QVariant name)
     return actions;
 }
 
-QVariant myQQuickView::deleteMacroIni(QVariant name)
+QVariant deleteMacroIni(const QVariant &name)
 {
     const QString macro = checkedMacroName(name, "deleteMacroIni");
     if (macro.isEmpty() || !QFile::exists(macroFilePath(macro)))
@@ -83,7 +86,8 @@ QVariant myQQuickView::deleteMacroIni(QVariant name)
     return QFile::remove(macroFilePath(macro));
 }
 
-QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
+QVariant modifyMacroNameUpdateProfile(const SettingsObjects &s, const QVariant &oldname,
+                                      const QVariant &newname)
 {
     const QString from = checkedMacroName(oldname, "modifyMacroNameUpdateProfile");
     const QString to = checkedMacroName(newname, "modifyMacroNameUpdateProfile");
@@ -101,8 +105,8 @@ QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant n
         QString key;
     };
     QList<Binding> rebound;
-    for (int p = 0; p < kMacroProfileCount && p < profileSettings.size(); ++p) {
-        QSettings *profile = profileSettings.at(p);
+    for (int p = 0; p < kMacroProfileCount && p < s.profiles.size(); ++p) {
+        QSettings *profile = s.profiles.at(p);
         profile->beginGroup(QStringLiteral("mouseMacroKey"));
         const QStringList keys = profile->childKeys();
         profile->endGroup();
@@ -125,13 +129,13 @@ QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant n
     return true;
 }
 
-void myQQuickView::deleteMacroUpdateProfile(QVariant macroName)
+void deleteMacroUpdateProfile(const SettingsObjects &s, const QVariant &macroName)
 {
     const QString macro = checkedMacroName(macroName, "deleteMacroUpdateProfile");
     if (macro.isEmpty())
         return;
-    for (int p = 0; p < kMacroProfileCount && p < profileSettings.size(); ++p) {
-        QSettings *profile = profileSettings.at(p);
+    for (int p = 0; p < kMacroProfileCount && p < s.profiles.size(); ++p) {
+        QSettings *profile = s.profiles.at(p);
         for (int k = 0; k < kButtonCount; ++k) {
             const QString key = QStringLiteral("mouseKeyMatrix/%1").arg(k);
             const QVariantList assignment = storedList(profile->value(key));
@@ -140,7 +144,7 @@ void myQQuickView::deleteMacroUpdateProfile(QVariant macroName)
             const QString bound = profile->value(QStringLiteral("mouseMacroKey/%1").arg(assignment.at(2).toInt())).toString();
             if (bound != macro)
                 continue;
-            const QVariant factory = defaultProfileSettings->value(key);
+            const QVariant factory = s.defaultProfile->value(key);
             if (factory.isValid())
                 profile->setValue(key, factory);
             else
@@ -148,3 +152,5 @@ void myQQuickView::deleteMacroUpdateProfile(QVariant macroName)
         }
     }
 }
+
+}  // namespace store

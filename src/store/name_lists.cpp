@@ -1,6 +1,7 @@
 // The name lists of name.bin (macro, gun and profile names), each stored and read as a whole.
 
-#include "my_quick_view.h"
+#include "name_lists.h"
+
 #include "name_list_rules.h"
 #include "settings_format.h"
 #include "store_paths.h"
@@ -8,7 +9,9 @@
 
 #include <QSettings>
 
-QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
+namespace store {
+
+QVariant updataNameList(const QVariant &type, const QStringList &nameList)
 {
     const QString key = nameListKey(type);
     if (key.isEmpty())
@@ -22,7 +25,7 @@ QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
     return true;
 }
 
-QVariantList myQQuickView::getNameList(QVariant type)
+QVariantList getNameList(const QVariant &type)
 {
     const QString key = nameListKey(type);
     if (key.isEmpty())
@@ -30,3 +33,5 @@ QVariantList myQQuickView::getNameList(QVariant type)
     const QSettings names(kNameListPath, settingsFormat());
     return storedList(names.value(key, 0));
 }
+
+}  // namespace store

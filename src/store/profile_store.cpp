@@ -1,7 +1,8 @@
-// The long-lived settings objects of the view and the slots that read and write keys in them: the global
+// The long-lived settings objects of the interface and the keys read and written in them: the global
 // configuration, the default profile and the ten profiles, and the resets and copies of whole files.
 
-#include "my_quick_view.h"
+#include "profile_store.h"
+
 #include "safe_names.h"
 #include "settings_files.h"
 #include "settings_format.h"
@@ -12,58 +13,11 @@
 #include <QFileInfo>
 #include <QSettings>
 
-void myQQuickView::openSettings()
-{
-    removeAbandonedFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
-    globalSettings = new QSettings(kGlobalSettingsPath, settingsFormat(), this);
-    defaultProfileSettings = new QSettings(kDefaultProfilePath, settingsFormat(), this);
-    for (int profile = 0; profile < kProfileFileCount; ++profile)
-        profileSettings.append(new QSettings(profileFilePath(profile), settingsFormat(), this));
-}
+namespace {
 
-QSettings *myQQuickView::profileAt(int profile, const char *operation) const
-{
-    if (profile < 0 || profile >= profileSettings.size()) {
-        qDebug() << operation << "refused: no profile" << profile;
-        return nullptr;
-    }
-    return profileSettings.at(profile);
-}
-
-QVariant myQQuickView::getData(QVariant key, bool isRecovery)
-{
-    QSettings *settings = isRecovery ? defaultProfileSettings : profileAt(currentProfile, "getData");
-    return settings ? settings->value(key.toString()) : QVariant();
-}
-
-QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
-{
-    return storedList(getData(key, isRecovery));
-}
-
-void myQQuickView::setData(QVariant key, QVariant data)
-{
-    if (QSettings *settings = profileAt(currentProfile, "setData"))
-        settings->setValue(key.toString(), interfaceValue(data));
-}
-
-void myQQuickView::setDataList(QVariant key, QVariantList datalist)
-{
-    if (QSettings *settings = profileAt(currentProfile, "setDataList"))
-        settings->setValue(key.toString(), datalist);
-}
-
-QVariant myQQuickView::getGlobalData(QVariant key)
-{
-    return globalSettings->value(key.toString());
-}
-
-void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
-{
-    globalSettings->setValue(key.toString(), interfaceValue(tmpdata));
-}
-
-QSettings *myQQuickView::replaceSettingsFile(QSettings *settings, const QString &source)
+// Replaces the file of `settings` by a copy of `source` and returns the new object on it, or returns null
+// and keeps the old object and file when the copy fails.
+QSettings *replaceSettingsFile(QSettings *settings, const QString &source, QObject *parent)
 {
     const QString target = settings->fileName();
     // The store's own files (a reset's default, a copied profile) lie beside the target; a file the user
@@ -79,39 +33,96 @@ QSettings *myQQuickView::replaceSettingsFile(QSettings *settings, const QString 
         return nullptr;
     }
     settings->deleteLater();
-    return new QSettings(target, settingsFormat(), this);
+    return new QSettings(target, settingsFormat(), parent);
 }
 
-bool myQQuickView::replaceProfileFile(int profile, const QString &source)
+}  // namespace
+
+namespace store {
+
+void openSettings(const SettingsObjects &s)
 {
-    QSettings *old = profileAt(profile, "replaceProfileFile");
+    removeAbandonedFiles({QFileInfo(kGlobalSettingsPath).path(), kMacroFolder, QFileInfo(kGunDataPath).path()});
+    s.global = new QSettings(kGlobalSettingsPath, settingsFormat(), s.parent);
+    s.defaultProfile = new QSettings(kDefaultProfilePath, settingsFormat(), s.parent);
+    for (int profile = 0; profile < kProfileFileCount; ++profile)
+        s.profiles.append(new QSettings(profileFilePath(profile), settingsFormat(), s.parent));
+}
+
+QSettings *profileAt(const SettingsObjects &s, int profile, const char *operation)
+{
+    if (profile < 0 || profile >= s.profiles.size()) {
+        qDebug() << operation << "refused: no profile" << profile;
+        return nullptr;
+    }
+    return s.profiles.at(profile);
+}
+
+QVariant getData(const SettingsObjects &s, const QVariant &key, bool isRecovery)
+{
+    QSettings *settings = isRecovery ? s.defaultProfile : profileAt(s, s.currentProfile, "getData");
+    return settings ? settings->value(key.toString()) : QVariant();
+}
+
+QVariantList getDataList(const SettingsObjects &s, const QVariant &key, bool isRecovery)
+{
+    return storedList(getData(s, key, isRecovery));
+}
+
+void setData(const SettingsObjects &s, const QVariant &key, const QVariant &data)
+{
+    if (QSettings *settings = profileAt(s, s.currentProfile, "setData"))
+        settings->setValue(key.toString(), interfaceValue(data));
+}
+
+void setDataList(const SettingsObjects &s, const QVariant &key, const QVariantList &datalist)
+{
+    if (QSettings *settings = profileAt(s, s.currentProfile, "setDataList"))
+        settings->setValue(key.toString(), datalist);
+}
+
+QVariant getGlobalData(const SettingsObjects &s, const QVariant &key)
+{
+    return s.global->value(key.toString());
+}
+
+void setGlobalData(const SettingsObjects &s, const QVariant &key, const QVariant &data)
+{
+    s.global->setValue(key.toString(), interfaceValue(data));
+}
+
+bool replaceProfileFile(const SettingsObjects &s, int profile, const QString &source)
+{
+    QSettings *old = profileAt(s, profile, "replaceProfileFile");
     if (!old)
         return false;
-    QSettings *fresh = replaceSettingsFile(old, source);
+    QSettings *fresh = replaceSettingsFile(old, source, s.parent);
     if (!fresh)
         return false;
-    profileSettings[profile] = fresh;
+    s.profiles[profile] = fresh;
     return true;
 }
 
-void myQQuickView::resetApconfig()
+void resetApconfig(const SettingsObjects &s)
 {
-    if (QSettings *fresh = replaceSettingsFile(globalSettings, kDefaultGlobalSettingsPath))
-        globalSettings = fresh;
+    if (QSettings *fresh = replaceSettingsFile(s.global, kDefaultGlobalSettingsPath, s.parent))
+        s.global = fresh;
 }
 
-void myQQuickView::resetProfile(int profile)
+void resetProfile(const SettingsObjects &s, int profile)
 {
-    if (profileAt(profile, "resetProfile"))
-        replaceProfileFile(profile, kDefaultProfilePath);
+    if (profileAt(s, profile, "resetProfile"))
+        replaceProfileFile(s, profile, kDefaultProfilePath);
 }
 
-void myQQuickView::copyProfile(int destprofile, int srcprofile)
+void copyProfile(const SettingsObjects &s, int destprofile, int srcprofile)
 {
-    QSettings *source = profileAt(srcprofile, "copyProfile");
-    if (!source || !profileAt(destprofile, "copyProfile") || destprofile == srcprofile)
+    QSettings *source = profileAt(s, srcprofile, "copyProfile");
+    if (!source || !profileAt(s, destprofile, "copyProfile") || destprofile == srcprofile)
         return;
     // The copy is of what the source profile holds now, its unwritten changes included.
     source->sync();
-    replaceProfileFile(destprofile, source->fileName());
+    replaceProfileFile(s, destprofile, source->fileName());
 }
+
+}  // namespace store

@@ -2,9 +2,9 @@
 // Where the store keeps its files. All paths are relative to the current directory, which start-up sets to
 // the executable's folder.
 
-#include "device_list.h"  // kGlobalSettingsPath
-
 #include <QString>
+
+inline const QString kGlobalSettingsPath = QStringLiteral("./modules/setting/apConfig.bin");
 
 inline const QString kDefaultGlobalSettingsPath = QStringLiteral("./modules/setting/apConfigD.bin");
 inline const QString kDefaultProfilePath = QStringLiteral("./modules/setting/pD.bin");

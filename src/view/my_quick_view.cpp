@@ -2,7 +2,10 @@
 
 #include "my_quick_view.h"
 
+#include "bridge_support.h"
 #include "hid_thread.h"
+#include "notice_boxes.h"
+#include "profile_store.h"
 
 #include <QFocusEvent>
 #include <QLoggingCategory>
@@ -14,7 +17,7 @@ Q_LOGGING_CATEGORY(lcUi, "zephra.ui", QtInfoMsg)
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
 {
-    openSettings();
+    store::openSettings(settings());
     isColorful = getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
     isGun = getGlobalData(QStringLiteral("mouse/isGun")).toBool();
     icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
@@ -22,6 +25,21 @@ myQQuickView::myQQuickView(QWidget *parent)
 }
 
 myQQuickView::~myQQuickView() = default;
+
+SettingsObjects myQQuickView::settings()
+{
+    return {globalSettings, defaultProfileSettings, profileSettings, currentProfile, this};
+}
+
+bridge::DeviceSide myQQuickView::deviceSide()
+{
+    // A change the bridge cannot make is told in the window's warning boxes.
+    auto tellUser = [this](const QString &text) {
+        const QWidget *host = window();
+        NoticeBoxes::of(*this).warn(host ? host->windowTitle() : QString(), text);
+    };
+    return {hidThread, icType, isColorful, isGun, is55328, profileBlocks, profileBlockWhole, settings(), tellUser};
+}
 
 void myQQuickView::callRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)
 {

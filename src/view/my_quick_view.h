@@ -2,9 +2,10 @@
 // myQQuickView: the Qt Quick view that fills the host window, and the object through which the QML
 // interface reaches the rest of the program (published to QML as "ui_View").
 //
-// One class, whose slots belong to several subsystems: its construction, members and own slots are in
-// src/view, the settings-file slots in src/store, the device-facing slots in src/bridge. The slot order
-// below is the published interface: keep it.
+// Its slots belong to several subsystems; each slot body is a thin call of the layer that does the work:
+// the settings-file slots call the store (view_store_slots.cpp, src/store), the device-facing slots the
+// bridge (view_device_slots.cpp, src/bridge), handing over the members they work on. The slot order below
+// is the published interface: keep it (tests/view/tst_published_interface pins it).
 
 #include "device_traits.h"
 
@@ -15,12 +16,19 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <memory>
+
 // What the interface does, for the program's output ("zephra.ui", off unless switched on).
 Q_DECLARE_LOGGING_CATEGORY(lcUi)
 
+namespace bridge {
+struct DeviceSide;
+}
 class FileDialogs;
 class Hid_Thread;
+class PointerSettings;
 class QSettings;
+struct SettingsObjects;
 
 class myQQuickView : public QQuickWidget
 {
@@ -139,25 +147,26 @@ private:
     };
     Traits traits{*this};
 
-    // Opens the twelve settings objects (store).
-    void openSettings();
+    // What the store and the bridge are handed: references to the members above.
+    SettingsObjects settings();
+    bridge::DeviceSide deviceSide();
 
-    // Store
+    // The dialogs of import and export; the desktop's when none is set.
     friend void setFileDialogs(myQQuickView &view, FileDialogs *dialogs);
-    QPointer<FileDialogs> fileDialogs;  // the dialogs of import and export; the desktop's when none is set
+    QPointer<FileDialogs> fileDialogs;
+    FileDialogs &dialogs();
+    // The base name of the file the last macro or profile import took (importedName).
     QString lastImportedName;
-    FileDialogs *dialogs();
-    // The settings object of a profile number, or null (with a debug message naming `operation`) when the
-    // number is not one of the ten profiles.
-    QSettings *profileAt(int profile, const char *operation) const;
-    // Replaces the file of `settings` by a copy of `source` and returns the new object on it, or returns
-    // null and keeps the old object and file when the copy fails.
-    QSettings *replaceSettingsFile(QSettings *settings, const QString &source);
-    bool replaceProfileFile(int profile, const QString &source);
 
-    // Bridge
-    // The system's pointer settings, made on first use unless set before (setPointerSettings).
-    std::shared_ptr<class PointerSettings> pointerSettings;
+    // The system's pointer settings, made on first use unless set before.
     friend void setPointerSettings(myQQuickView &view, std::shared_ptr<PointerSettings> settings);
+    std::shared_ptr<PointerSettings> pointerSettings;
     PointerSettings &systemPointer();
 };
+
+// Makes `dialogs` answer the view's file dialogs (null: back to the desktop dialogs). The caller keeps
+// ownership; a dialogs object parented to the view is freed with it.
+void setFileDialogs(myQQuickView &view, FileDialogs *dialogs);
+
+// Makes the pointer slots use `settings` instead of the system's (tests use a recording stand-in).
+void setPointerSettings(myQQuickView &view, std::shared_ptr<PointerSettings> settings);

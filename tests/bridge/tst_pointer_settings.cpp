@@ -6,8 +6,8 @@
 #include <gio/gio.h>
 
 #include "bridge_fixture.h"
-#include "bridge_support.h"
 #include "message_capture.h"
+#include "my_quick_view.h"
 #include "pointer_settings.h"
 #include "pointer_settings_gnome.h"
 #include "pointer_settings_kconfig_text.h"

@@ -3,6 +3,7 @@
 
 #include "input_capture.h"
 #include "message_capture.h"
+#include "system_input_source.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -60,7 +61,7 @@ private slots:
     void headlessSessionSaysSoOnce()
     {
         MessageCapture messages;
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         QVERIFY(!capture.captureAvailable());
         QVERIFY(!capture.installHooks());
         capture.removeHooks();
@@ -77,7 +78,7 @@ private slots:
 
     void keyboardCallbackWithContext()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         Recorder first;
         Recorder second;
         capture.keyboardEvent(key(kScanA, true));  // no callback: dropped, but A is now pressed
@@ -95,7 +96,7 @@ private slots:
 
     void mouseCallbackWithContext()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         Recorder recorder;
         capture.mouseEvent(kLeftButtonDown, 5, 5);  // no callback: dropped
         capture.setMouseCallback(recordButton, &recorder);
@@ -112,7 +113,7 @@ private slots:
 
     void copyDataGoesToItsCallback()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         const QByteArray text("hello");
         CopyData message;
         message.dwData = 9487;
@@ -136,18 +137,18 @@ private slots:
     {
         Recorder recorder;
         {
-            InputCapture first;
+            InputCapture first(createInputSource);
             first.setKeyboardCallback(recordKey, &recorder);
             first.keyboardEvent(key(kScanA, true));  // destroyed while A is held
         }
-        InputCapture second;
+        InputCapture second(createInputSource);
         second.keyboardEvent(key(kScanA, true));  // no callback carried over
         QCOMPARE(recorder.calls, QStringList{"key 04 1"});
         second.setKeyboardCallback(recordKey, &recorder);
         second.keyboardEvent(key(kScanA, false));
         QCOMPARE(recorder.calls, (QStringList{"key 04 1", "key 04 0"}));
 
-        InputCapture third;
+        InputCapture third(createInputSource);
         third.setKeyboardCallback(recordKey, &recorder);
         third.keyboardEvent(key(kScanA, false));  // released in the earlier ones, never pressed here
         third.keyboardEvent(key(kScanA, true));
@@ -160,12 +161,12 @@ private slots:
     // press counts as a press, and the window's own handling goes on.
     void windowInputStandsInForGlobalInput()
     {
-        InputCapture capture;
+        InputCapture capture(createInputSource);
         QObject window;
         Recorder recorder;
         capture.setKeyboardCallback(recordKey, &recorder);
         capture.setMouseCallback(recordButton, &recorder);
-        QVERIFY(capture.watchWindowInput(&window));
+        QVERIFY(capture.watchWindowInput(createWindowInputSource, &window));
         auto sendKey = [&](QEvent::Type type, quint32 native, bool repeat = false) {
             QKeyEvent event(type, Qt::Key_A, Qt::NoModifier, native, 0, 0, QString(), repeat);
             QCoreApplication::sendEvent(&window, &event);

@@ -121,6 +121,24 @@ int DemoProcess::waitFor(const QString &pattern, int timeoutMs, int from)
     }
 }
 
+bool DemoProcess::waitForState(const QString &pattern, int timeoutMs)
+{
+    const QRegularExpression re(pattern);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() <= timeoutMs) {
+        const int mark = int(output.size());
+        send(QStringLiteral("state"));
+        const int answer = waitFor(QStringLiteral("^state "), 3000, mark);
+        if (answer < 0)
+            return false;
+        if (re.match(output[answer]).hasMatch())
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
 qint64 DemoProcess::arrivalMs(int position) const
 {
     return position >= 0 && position < arrivals.size() ? arrivals[position] : -1;

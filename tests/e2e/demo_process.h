@@ -27,6 +27,9 @@ public:
     // Waits until a line matching `pattern` appears after position `from` of the output; returns the
     // line's position in the output, or -1 after `timeoutMs`.
     int waitFor(const QString &pattern, int timeoutMs = 10000, int from = 0);
+    // Asks for the demo's "state" until its answer matches `pattern` (for example "view enabled$": the
+    // interface's busy guard has ended); false after `timeoutMs`.
+    bool waitForState(const QString &pattern, int timeoutMs = 5000);
     // Elapsed milliseconds since start() when the line at `position` arrived.
     qint64 arrivalMs(int position) const;
     bool finish(int timeoutMs, int *exitCode);

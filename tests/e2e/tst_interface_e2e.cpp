@@ -9,10 +9,13 @@
 #include "window_driver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace places;
 
@@ -46,12 +49,31 @@ private:
         return end < 0 ? QStringList() : demo.lines().mid(mark, end - mark);
     }
 
+    // The reports the mouse received from now until one matches `pattern` (or 10 s passed).
+    QStringList wireLogUntil(DemoProcess &demo, const QString &pattern)
+    {
+        const QRegularExpression re(pattern);
+        auto found = [&re](const QStringList &lines) {
+            return std::any_of(lines.begin(), lines.end(), [&re](const QString &l) { return re.match(l).hasMatch(); });
+        };
+        QStringList log;
+        QElapsedTimer waited;
+        waited.start();
+        while (!found(log) && waited.elapsed() < 10000) {
+            log += wireLog(demo);
+            if (!found(log))
+                QTest::qWait(100);
+        }
+        return log;
+    }
+
     // Starts the demo and waits until its interface is past the busy guard.
     bool startDemo(DemoProcess &demo)
     {
         if (!demo.start() || demo.waitFor("QML initUI +returned", 15000) < 0)
             return false;
-        QTest::qWait(1300);
+        if (!demo.waitForState("view enabled$"))
+            return false;
         if (!hand.findWindow())
             return false;
         wireLog(demo);   // what start-up sent
@@ -99,12 +121,11 @@ private slots:
         hand.click(kFirstMacro);
         shot(demo, QStringLiteral("interface_assignment_macro.png"));
         hand.click(kAssignmentOkButton);
-        QTest::qWait(1500);   // the upload takes a few reports
+        const QStringList log = wireLogUntil(demo, "SetMacroKey payload$");
 
         // Macro number 6 (button 6's slot 5, plus one), then the device macro: repeat 1; A down, A up
         // after a short wait and with the release bit; B down after the 400 ms pause (at least 20 units of
         // 10 ms); B up; the end pair.
-        const QStringList log = wireLog(demo);
         const int command = int(log.indexOf(QRegularExpression(".* plain \\[ 00 13 06 .* SetMacroKey")));
         QVERIFY2(command >= 0, qPrintable(log.join('\n')));
         const QString payload = log.value(command + 1);
@@ -149,17 +170,18 @@ private slots:
 
         hand.drag(kDpiStage1Handle, kDpiStage1PastEnd);
         hand.click(kSaveButton);
-        QTest::qWait(800);
-        shot(demo, QStringLiteral("interface_dpi_saved.png"));
+        const QStringList log = wireLogUntil(demo, "SetDPISet payload$");
 
         // The table the shipped settings give, with stage 1 at the highest DPI.
         const QSettings global(demo.folder() + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
-        const QSettings profile(demo.folder() + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
-        const QStringList values = profile.value("mouse/dpiValueArray").toStringList();
-        QCOMPARE(values.value(0).toInt(), global.value("mouse/maxDPI").toInt());   // what Save stored
+        auto storedValues = [&demo] {
+            const QSettings profile(demo.folder() + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
+            return profile.value("mouse/dpiValueArray").toStringList();
+        };
+        QTRY_COMPARE(storedValues().value(0).toInt(), global.value("mouse/maxDPI").toInt());   // what Save stored
+        shot(demo, QStringLiteral("interface_dpi_saved.png"));
         const QString table = savedDpiTable(demo.folder());
 
-        const QStringList log = wireLog(demo);
         const int command = int(log.indexOf(QRegularExpression(".* plain \\[ 00 11 .* SetDPISet")));
         QVERIFY2(command >= 0, qPrintable(log.join('\n')));
         QVERIFY2(log.value(command + 1).contains("[ 00" + table + " "), qPrintable(log.value(command + 1) + " /" + table));

@@ -69,7 +69,7 @@ private slots:
         QVERIFY(demo.start());
         QVERIFY2(demo.waitFor("QML initUI +returned", 15000) >= 0, qPrintable(demo.lines().join('\n')));
         QVERIFY(demo.waitFor("^Input capture: keys and clicks of the program's own window only$", 3000) >= 0);
-        QTest::qWait(1300);   // past the interface's busy guard
+        QVERIFY(demo.waitForState("view enabled$"));   // past the interface's busy guard
 
         weston->enterPointer(display.xdotool, QPoint(600, 20));
         const QRect mapped = windowBox(QStringLiteral("wayland_main.png"));
@@ -95,10 +95,11 @@ private slots:
         QVERIFY2(demo.waitFor("QML detectKeyboard false 5 returned", 5000) >= 0, qPrintable(demo.lines().join('\n')));
         windowBox(QStringLiteral("wayland_macro_editor.png"));
         click(origin + kRecordButton);   // stop: the macro is stored
-        QTest::qWait(300);
-        const QSettings stored(demo.folder() + QStringLiteral("/modules/macro/Macro_0.bin"), QSettings::IniFormat);
-        QCOMPARE(stored.value("macro/0").toString(), QStringLiteral("1,A"));
-        QVERIFY(stored.value("config/total").toInt() >= 4);
+        auto stored = [&demo](const char *key) {
+            return QSettings(demo.folder() + QStringLiteral("/modules/macro/Macro_0.bin"), QSettings::IniFormat).value(key);
+        };
+        QTRY_COMPARE(stored("macro/0").toString(), QStringLiteral("1,A"));
+        QVERIFY(stored("config/total").toInt() >= 4);
 
         QCOMPARE(demo.quit(), 0);
     }

@@ -5,12 +5,12 @@
 // vanishes while it is copied changes nothing; and a program killed right after a save leaves each file
 // whole, old or new.
 
-#include "bridge_support.h"
 #include "discovery.h"
 #include "disk_faults.h"
 #include "hid_thread.h"
 #include "ini_text.h"
 #include "message_capture.h"
+#include "my_quick_view.h"
 #include "pointer_settings_kde.h"
 #include "settings_files.h"
 #include "store_on_disk.h"

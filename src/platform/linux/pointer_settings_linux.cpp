@@ -1,4 +1,5 @@
 #include "pointer_settings_linux.h"
+#include "system_pointer_settings.h"
 
 #include "pointer_settings_gnome.h"
 #include "pointer_settings_kde.h"

@@ -3,6 +3,7 @@
 #include "window_input_source.h"
 
 #include "input_capture.h"
+#include "system_input_source.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

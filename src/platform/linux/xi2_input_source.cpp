@@ -3,6 +3,7 @@
 #include "xi2_input_source.h"
 
 #include "input_capture.h"
+#include "system_input_source.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -3,6 +3,7 @@
 #include "input_hooks.h"
 
 #include "input_capture.h"
+#include "system_input_source.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Windows pointer settings: SystemParametersInfoW, each change written to the user profile and
 // broadcast to every window.
 
-#include "pointer_settings.h"
+#include "system_pointer_settings.h"
 
 #include <windows.h>
 

@@ -1,13 +1,13 @@
 #pragma once
-// The eight texts of the "DPI switched" tray notification. Each is "DPI Switch to" until the language
-// loader replaces them with the first eight strings of the language group "other". Read and written on
-// the GUI thread only.
+// The text of the "DPI switched" tray notification, chosen from the eight notification texts of the user's
+// language.
 
 #include <QStringList>
 
-extern QStringList dpiSwitchTexts;
-
 inline constexpr int kDpiSwitchTextCount = 8;
+
+// What a notification text is until a language replaces it.
+inline constexpr char kDefaultDpiSwitchText[] = "DPI Switch to";
 
 // The notification text for stage v: texts[v - 1] for v from 1 to 7, texts[7] for 0 and anything above 7,
 // followed by one space. Missing texts read as "DPI Switch to".

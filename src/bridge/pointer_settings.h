@@ -2,11 +2,10 @@
 // The system's pointer settings: pointer speed, double-click time and wheel scroll lines. Windows keeps
 // them in the user profile (SystemParametersInfoW); on Linux each desktop keeps its own (GNOME in
 // GSettings, KDE in its configuration files), and a desktop without them leaves the settings alone.
-// The values are those of the system page: the step arithmetic lives in the bridge (pointer_steps.h).
+// The values are those of the system page: the step arithmetic lives in the rules (pointer_steps.h).
+// The platform layer implements this interface (src/platform) and the view hands the bridge the system's.
 
 #include <QString>
-
-#include <memory>
 
 class PointerSettings
 {
@@ -28,6 +27,3 @@ public:
     // Lines per wheel notch; 1000 (any value above 100) stands for one screen.
     virtual Result setWheelScrollLines(uint lines) = 0;
 };
-
-// The pointer settings of the running system (Linux: chosen by the desktop; Windows: the user profile's).
-std::unique_ptr<PointerSettings> systemPointerSettings();

@@ -1,12 +1,13 @@
-// The button-assignment slots of the view: store a set of assignments and send it as key matrices,
-// restore the gun matrices, switch the active matrix, read one button's stored assignment.
+// The button-assignment operations: store a set of assignments and send it as key matrices, restore the
+// gun matrices, switch the active matrix.
 
-#include "bridge_support.h"
+#include "device_operations.h"
+
 #include "bridge_values.h"
 #include "hid_thread.h"
 #include "key_matrix.h"
-#include "my_quick_view.h"
 #include "profile_block.h"
+#include "profile_store.h"
 
 #include <QDebug>
 
@@ -37,7 +38,10 @@ void sendMatrix(Hid_Thread &hid, CommandFamily family, Matrix &matrix, uchar num
 
 }  // namespace
 
-void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVariantList otherParam)
+namespace bridge {
+
+void mouseSetKeyMatrix(const DeviceSide &side, const QVariantList &src64, bool isSendData,
+                       const QVariantList &otherParam)
 {
     // The profile keeps the assignments as the interface gave them, whether or not they are sent.
     if (src64.size() < keymatrix::kMatrixBytes)
@@ -46,15 +50,15 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         QVariantList assignment;
         for (int i = button * keymatrix::kEntryBytes; i < (button + 1) * keymatrix::kEntryBytes; ++i)
             assignment.append(i < src64.size() ? src64.at(i) : QVariant(0));
-        setDataList(assignmentKey(button), assignment);
+        store::setDataList(side.settings, assignmentKey(button), assignment);
     }
     if (!isSendData)
         return;
-    Hid_Thread *hid = bridge::device(*this, "mouseSetKeyMatrix");
+    Hid_Thread *hid = device(side, "mouseSetKeyMatrix");
     if (!hid)
         return;
 
-    const CommandFamily family = bridge::family(*this);
+    const CommandFamily family = bridge::family(side);
     Matrix primary = keymatrix::primaryMatrix(assignmentBytes(src64), family);
     if (!keymatrix::hasGun(primary)) {
         sendMatrix(*hid, family, primary, 1);
@@ -65,15 +69,15 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         qDebug() << "mouseSetKeyMatrix: only" << otherParam.size() << "of 3 fire periods; the missing ones count as 0";
     const std::vector<uchar> periods = bridge::lowBytes(otherParam, 3);
     keymatrix::GunMatrices upload =
-        keymatrix::gunMatrices(primary, bridge::defaultKeyMatrix(*this), {periods[0], periods[1], periods[2]}, family);
+        keymatrix::gunMatrices(primary, defaultKeyMatrix(side), {periods[0], periods[1], periods[2]}, family);
 
     if (family == CommandFamily::F560) {
         // Nothing of the change is sent when block 0, which takes the gun mode, cannot be read.
-        if (!bridge::haveDeviceBlocks(*this, *hid, {0}, "mouseSetKeyMatrix"))
+        if (!haveDeviceBlocks(side, *hid, {0}, "mouseSetKeyMatrix"))
             return;
         if (upload.gunMode)
-            profileBlocks[0][block::GunMode] = *upload.gunMode;
-        bridge::sendBlocks(*this, *hid, {0});
+            side.profileBlocks[0][block::GunMode] = *upload.gunMode;
+        sendBlocks(side, *hid, {0});
     }
     sendMatrix(*hid, family, upload.primary, 1);
     for (uchar i = 0; i < 3; ++i)
@@ -85,30 +89,27 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         hid->hid553_02H_SetCurrentKeyMatrix(1);
 }
 
-void myQQuickView::mouseResetKeyMatrix()
+void mouseResetKeyMatrix(const DeviceSide &side)
 {
-    Hid_Thread *hid = bridge::device(*this, "mouseResetKeyMatrix");
+    Hid_Thread *hid = device(side, "mouseResetKeyMatrix");
     if (!hid)
         return;
-    const CommandFamily family = bridge::family(*this);
-    Matrix defaults = bridge::defaultKeyMatrix(*this);
+    const CommandFamily family = bridge::family(side);
+    Matrix defaults = defaultKeyMatrix(side);
     for (uchar number = 2; number <= 4; ++number)
         sendMatrix(*hid, family, defaults, number);
 }
 
-void myQQuickView::mouseSwitchKeyMatrix(int indexNo)
+void mouseSwitchKeyMatrix(const DeviceSide &side, int indexNo)
 {
-    Hid_Thread *hid = bridge::device(*this, "mouseSwitchKeyMatrix");
+    Hid_Thread *hid = device(side, "mouseSwitchKeyMatrix");
     if (!hid)
         return;
     // Matrix n is the 553 family's matrix n - 1 and the 560 family's profile n.
-    if (bridge::family(*this) == CommandFamily::F560)
+    if (family(side) == CommandFamily::F560)
         hid->hid560_02H_SetCurrentProfile(uchar(indexNo));
     else
         hid->hid553_02H_SetCurrentKeyMatrix(uchar(indexNo - 1));
 }
 
-QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
-{
-    return getDataList(QStringLiteral("mouseKeyMatrix/") + index.toString(), isRecovery);
-}
+}  // namespace bridge

@@ -3,11 +3,10 @@
 // and the usage pairs of their command and listener interfaces.
 
 #include "device_entry.h"
+#include "store_paths.h"  // kGlobalSettingsPath, the file that holds the list
 
 #include <QSettings>
 #include <QString>
-
-inline const QString kGlobalSettingsPath = QStringLiteral("./modules/setting/apConfig.bin");
 
 // More entries than this are not read: a damaged count must not make a pass crawl through millions of
 // empty entries.

@@ -1,8 +1,8 @@
-// The system page's slots: pointer speed, double-click time and wheel scroll lines of the system (not of
-// the mouse), passed to the platform's pointer settings.
+// The system page's operations: pointer speed, double-click time and wheel scroll lines of the system (not
+// of the mouse), passed to the platform's pointer settings.
 
-#include "bridge_support.h"
-#include "my_quick_view.h"
+#include "pointer_operations.h"
+
 #include "pointer_settings.h"
 #include "pointer_steps.h"
 
@@ -27,34 +27,23 @@ void report(PointerSettings::Result result, const PointerSettings &system, const
 
 }  // namespace
 
-void setPointerSettings(myQQuickView &view, std::shared_ptr<PointerSettings> settings)
-{
-    view.pointerSettings = std::move(settings);
-}
+namespace bridge {
 
-PointerSettings &myQQuickView::systemPointer()
+void mouseSetCursorSpeed(PointerSettings &system, uint cursorSpeed)
 {
-    if (!pointerSettings)
-        pointerSettings = systemPointerSettings();
-    return *pointerSettings;
-}
-
-void myQQuickView::mouseSetCursorSpeed(uint cursorSpeed)
-{
-    PointerSettings &system = systemPointer();
     report(system.setPointerSpeed(pointer::speedForStep(cursorSpeed)), system, "setCursorSpeed Failed",
            "Pointer speed");
 }
 
-void myQQuickView::mouseSetVerticalScrollLines(uint lines)
+void mouseSetVerticalScrollLines(PointerSettings &system, uint lines)
 {
-    PointerSettings &system = systemPointer();
     report(system.setWheelScrollLines(lines), system, "setVerticalScrollLines Failed", "Wheel scroll lines");
 }
 
-void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
+void mouseSetDoubleClickSpeed(PointerSettings &system, uint speed)
 {
-    PointerSettings &system = systemPointer();
     report(system.setDoubleClickTime(pointer::doubleClickMsForStep(speed)), system, "setDoubleClickSpeed Failed",
            "Double-click time");
 }
+
+}  // namespace bridge

@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "input_capture.h"
 #include "my_quick_view.h"
+#include "scene_graph_choice.h"
 #include "session_status.h"
 #include "settings_location.h"
 #include "setup_notice.h"
@@ -42,6 +43,7 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
     if (portalTheme)
         forgetPortalThemeChoice();
 #endif
+    chooseSceneGraph();
     // The window is often hidden (no device, or closed to the tray): only "Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,0 +1,15 @@
+#include "scene_graph_choice.h"
+
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+
+bool drawInSoftware(const QByteArray &quickBackend, const QByteArray &rhiBackend)
+{
+    return quickBackend.isEmpty() && rhiBackend.isEmpty();
+}
+
+void chooseSceneGraph()
+{
+    if (drawInSoftware(qgetenv("QT_QUICK_BACKEND"), qgetenv("QSG_RHI_BACKEND")))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}

@@ -38,12 +38,12 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
 #ifndef Q_OS_WIN
     const bool portalTheme = preferPortalFileDialogs();
 #endif
+    chooseSceneGraph();
     QApplication app(argc, argv);
 #ifndef Q_OS_WIN
     if (portalTheme)
         forgetPortalThemeChoice();
 #endif
-    chooseSceneGraph();
     // The window is often hidden (no device, or closed to the tray): only "Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

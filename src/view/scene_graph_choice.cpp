@@ -10,6 +10,9 @@ bool drawInSoftware(const QByteArray &quickBackend, const QByteArray &rhiBackend
 
 void chooseSceneGraph()
 {
-    if (drawInSoftware(qgetenv("QT_QUICK_BACKEND"), qgetenv("QSG_RHI_BACKEND")))
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (!drawInSoftware(qgetenv("QT_QUICK_BACKEND"), qgetenv("QSG_RHI_BACKEND")))
+        return;
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
 }

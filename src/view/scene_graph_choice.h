@@ -12,5 +12,11 @@
 // (empty when unset).
 bool drawInSoftware(const QByteArray &quickBackend, const QByteArray &rhiBackend);
 
-// Applies drawInSoftware() for this process's environment.
+// Applies drawInSoftware() for this process's environment; before the application object exists.
+//
+// Drawing in software on Wayland, Qt's Wayland plugin would still start EGL (and load the OpenGL driver)
+// at the first window, only to ask its OpenGL buffer integration whether it can draw window decorations.
+// The main window is frameless, so decorations drawn by the program are turned off
+// (QT_WAYLAND_DISABLE_WINDOWDECORATION=1, unless set already): the message boxes and Qt's own file dialog
+// then have the frame the compositor gives them (server-side decorations), or none.
 void chooseSceneGraph();

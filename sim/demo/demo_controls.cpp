@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QSocketNotifier>
+#include <QWindow>
 
 #include <cstdio>
 #include <unistd.h>
@@ -44,11 +45,26 @@ DemoControls::DemoControls(Widget &host, int mouse)
         answer(QStringLiteral("tray %1|%2|%3").arg(title, text).arg(ms));
     });
 
+    // The native window exists once the window is shown: its first exposure is the first picture seen.
+    window.installEventFilter(this);
+
     input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(input, &QSocketNotifier::activated, this, &DemoControls::readCommands);
 }
 
 DemoControls::~DemoControls() = default;
+
+bool DemoControls::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &window && event->type() == QEvent::Show && window.windowHandle()) {
+        window.windowHandle()->installEventFilter(this);
+    } else if (!exposed && watched == window.windowHandle() && event->type() == QEvent::Expose
+               && window.windowHandle()->isExposed()) {
+        exposed = true;
+        answer(QStringLiteral("window exposed"));
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void DemoControls::readCommands()
 {

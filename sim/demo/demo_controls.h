@@ -16,7 +16,8 @@
 //   shot <file> [name]  save a picture of the window (or of the open top-level window of that object
 //                  name, for example setupNotice)
 //   quit           what "Quit (&Q)" does
-// Every command answers one line on standard output; tray notifications are printed there too.
+// Every command answers one line on standard output; tray notifications are printed there too, and
+// "window exposed" once, when the window first shows on the display (start-up measurements wait for it).
 
 #include <QObject>
 
@@ -31,6 +32,9 @@ public:
     DemoControls(Widget &window, int device);
     ~DemoControls() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void readCommands();
     void run(const QString &line);
@@ -41,4 +45,5 @@ private:
     size_t logShown = 0;
     QByteArray pending;
     QSocketNotifier *input = nullptr;
+    bool exposed = false;
 };

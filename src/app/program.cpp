@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "input_capture.h"
 #include "my_quick_view.h"
+#include "scene_graph_choice.h"
 #include "session_status.h"
 #include "settings_location.h"
 #include "setup_notice.h"
@@ -38,6 +39,7 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks)
 #ifndef Q_OS_WIN
     const bool portalTheme = preferPortalFileDialogs();
 #endif
+    chooseSceneGraph();
     QApplication app(argc, argv);
 #ifndef Q_OS_WIN
     if (portalTheme)

@@ -154,6 +154,15 @@ bool DemoProcess::finish(int timeoutMs, int *exitCode)
     return ended;
 }
 
+bool DemoProcess::openGlDriverLoaded() const
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(process.processId()));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    static const QRegularExpression driver(QStringLiteral("/dri/|_dri\\.so|libGLX_|libEGL_|libLLVM"));
+    return driver.match(QString::fromLocal8Bit(maps.readAll())).hasMatch();
+}
+
 int DemoProcess::quit(int timeoutMs)
 {
     send(QStringLiteral("quit"));

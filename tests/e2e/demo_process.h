@@ -36,6 +36,10 @@ public:
     // Quits as the tray menu does; the exit code, or -1 when the program did not end.
     int quit(int timeoutMs = 10000);
 
+    // Whether the running program has an OpenGL driver loaded (Mesa's or another vendor's, through the
+    // dispatch libraries).
+    bool openGlDriverLoaded() const;
+
     QStringList lines() const { return output; }
     QString folder() const { return root; }
     QString executable() const;

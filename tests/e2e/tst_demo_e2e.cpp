@@ -124,6 +124,29 @@ private slots:
         QCOMPARE(code, 0);
     }
 
+    // Started as users start it, the program draws in software and never loads an OpenGL driver; Qt's
+    // own variables still choose the OpenGL scene graph (this also shows that a loaded driver is seen).
+    void drawsInSoftwareUnlessOpenGlIsAskedFor_data()
+    {
+        QTest::addColumn<QString>("rhiBackend");
+        QTest::addColumn<bool>("driverLoaded");
+        QTest::newRow("as users start it") << QString() << false;
+        QTest::newRow("OpenGL asked for") << QStringLiteral("opengl") << true;
+    }
+    void drawsInSoftwareUnlessOpenGlIsAskedFor()
+    {
+        QFETCH(QString, rhiBackend);
+        QFETCH(bool, driverLoaded);
+        DemoProcess demo(display.display);
+        demo.setEnvironmentValue(QStringLiteral("QT_QUICK_BACKEND"), QString());
+        demo.setEnvironmentValue(QStringLiteral("QSG_RHI_BACKEND"), rhiBackend);
+        QVERIFY(demo.start());
+        QVERIFY2(demo.waitFor("^window exposed$") >= 0, qPrintable(demo.lines().join('\n')));
+        QVERIFY(demo.waitFor("QML initUI +returned") >= 0);
+        QCOMPARE(demo.openGlDriverLoaded(), driverLoaded);
+        // (Ended by the process's owner: a driver's allocations kept until exit are no concern here.)
+    }
+
     // A second start messages the first and ends with 1, and brings its window back; before any mouse
     // was found there is no window to bring back. (With a tray: closing only hides the window.)
     void secondStartRestoresTheWindow()

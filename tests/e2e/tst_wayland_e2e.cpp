@@ -66,8 +66,12 @@ private slots:
     {
         DemoProcess demo(display.display);
         demo.useWayland(weston->socket());
+        // With the scene graph and buffers the program chooses itself: no OpenGL driver is loaded.
+        demo.setEnvironmentValue(QStringLiteral("QT_QUICK_BACKEND"), QString());
+        demo.setEnvironmentValue(QStringLiteral("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"), QString());
         QVERIFY(demo.start());
         QVERIFY2(demo.waitFor("QML initUI +returned", 15000) >= 0, qPrintable(demo.lines().join('\n')));
+        QVERIFY(!demo.openGlDriverLoaded());
         QVERIFY(demo.waitFor("^Input capture: keys and clicks of the program's own window only$", 3000) >= 0);
         QVERIFY(demo.waitForState("view enabled$"));   // past the interface's busy guard
 

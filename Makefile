@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one front door: installs what is missing (Debian packages), builds, runs, tests.
 #   make run            build and start the program with the virtual mouse
 #   make run-kernel     build and start the release program on an emulated kernel with the virtual mouse

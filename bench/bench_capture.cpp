@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input capture benchmark: the cost of the keyboard procedure for one key event (both table lookups and
 // the key-state check, without the callback), which the system waits for on every key of the desktop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listener's cost while nothing happens: CPU time of the whole process over 10 s of idle listening
 // against the virtual mouse, in percent of one core.
 

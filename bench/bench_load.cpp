@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reliability load run: 10 000 settings reads and writes through the slots, 1 000 key-matrix uploads
 // in a row to the virtual mouse with no pauses; heap and file descriptor growth and the rates.
 

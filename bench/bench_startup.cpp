@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the whole program as users see it: zephra-config-demo with its virtual mouse on a virtual X
 // display (Xvfb, Qt's xcb platform, the scene graph the program chooses itself), 5 runs, medians:
 //   startup_to_window_ms   process start until the window is first exposed on the display

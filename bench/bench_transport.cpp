@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transport benchmarks against the virtual mouse with real sleeps: how much of a command's wall time is
 // the pauses the protocol mandates, and how much is our own work.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Places the shipped modules/ files beside the executables of a build: cmake -DSOURCE=<data/modules>
 # -DBUILD=<build folder> -P PlaceShippedFiles.cmake. Runs on every build.
 #

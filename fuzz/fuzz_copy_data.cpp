@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy-data warning box: whatever number and bytes another program sends, nothing beyond the declared
 // size is read, and a text is shown only for number 9487 when the bytes are valid UTF-8 without a NUL.
 

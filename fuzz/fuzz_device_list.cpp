@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device list of the global settings file: any file content gives a list of at most 256 entries, the
 // same whether read in the store's format or the library's own, and discovery with it never fails.
 

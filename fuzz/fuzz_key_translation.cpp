@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key translation of input capture: any stream of hook events (Windows hook data, or evdev key codes as the
 // Linux source sees them) reports only known usages, a press only of a key that was up and a release only
 // of a key that was down, and every lookup stays inside its tables.

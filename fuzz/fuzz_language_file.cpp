@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files: any file content gives at most 4096 strings for a group, never more strings than the
 // group's count promises, and the eight DPI-switch texts stay eight, taken from the group "other" where it
 // has them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listener's input report: only a 4-byte report 06 07 xx v is a DPI switch, its stage is v, and the
 // notification text for any stage is one of the eight texts (or the default) however many the language
 // supplied.

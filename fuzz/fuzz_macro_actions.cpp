@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macros from file to mouse: any macro file (an import can be any text) is read by the store's loader,
 // turned into actions and device bytes by the interface's macro code (MacroCode.js, run here by the same
 // script engine), and uploaded by the bridge. The actions survive being stored again, the bytes are bytes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name lists of name.bin: any list of names, stored as the store stores it (a one-name list with the
 // sentinel appended) and read back as the pages read it (a two-name list ending in the sentinel is one
 // name), is the same list; the only list that cannot survive is two names of which the second is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scrambling and framing of command blocks: unscrambling undoes scrambling for every block and code, and a
 // built report always carries a matching checksum.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store's settings format against the settings library's own INI format: for any file content both
 // read the same keys and values and write back the same text, and what the store writes reads the same in
 // both and survives being written again (values become texts on the way: a file holds text).

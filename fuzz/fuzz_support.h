@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: an invariant check that stops the run with a readable message (libFuzzer
 // then keeps the input as a crash artifact), the application object some targets need, and a folder of

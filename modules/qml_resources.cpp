@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QML interface and its images live in the resource bundles that modules/CMakeLists.txt attaches to
 // this library; nothing else is compiled here.
 

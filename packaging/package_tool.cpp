@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-package-tool: makes the files an installation needs from the program's own data, at build time.
 //   udev-rules <device list> <template> <output>   the udev rules for every listed device (see udev_rules.h)
 //   icon <image> <output.png>                      the tray icon as a PNG for the desktop's icon theme

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control API of the virtual mouse: devices in and out, state, input reports, faults, the log.
 
 #include "sim_core.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device side of the protocol for one virtual mouse: it unscrambles and checks the command blocks it
 // receives, keeps the state the commands set, counts bulk payloads against the announced length, answers

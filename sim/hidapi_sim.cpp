@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hidapi's C API, answered by the virtual mice.
 //
 // One lock guards everything; blocking reads wait on a condition variable under it, so a test thread can

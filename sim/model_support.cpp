@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the virtual mouse's API that need no simulator state: the shipped demo mouse and the log's
 // readable lines. The hidapi stand-in and the emulated kernel's test bed share them.
 

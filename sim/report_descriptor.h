@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HID report descriptor of one interface of a virtual mouse, as its firmware would declare it: what the
 // kernel keeps in sysfs and hidapi parses into one enumeration entry per top-level collection.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared state of the virtual mice behind one lock, and the helpers both the hidapi functions and the
 // control API use. Internal to the virtual mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual mouse: a stand-in for hidapi that implements the device side of the mouse's vendor protocol.
 //

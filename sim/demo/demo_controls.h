@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The demo's own controls of the virtual mouse: a "Virtual mouse" menu in the tray (press the DPI button,
 // unplug, plug in) and the same as commands on standard input, one per line, for scripted runs:

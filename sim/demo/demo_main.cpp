@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-config-demo: the whole program with the virtual mouse instead of the system's hidapi, so it can
 // be tried without the hardware. The mouse is plugged in at start (unless the demo's own argument
 // --unplugged says otherwise); its tray menu and standard input control it (see demo_controls.h).

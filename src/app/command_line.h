@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own command line: --help, --version and --background. Read before anything else exists
 // (no application object, no instance lock, no socket), so that --help and --version only print and end,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The warning box other programs can raise with a copy-data message: number 9487 and a UTF-8 text.
 

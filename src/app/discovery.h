@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device-facing half of a discovery pass: read the device list, find each listed device's command and
 // listener interfaces, hand the list to the transport and accept the first entry whose device answers the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-config: the configuration utility with the system's hidapi.
 
 #include "program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program from start to end: single instance, current directory, host window, input capture, the
 // first discovery pass, the event loop and the orderly shutdown. The real program and the demo share it;

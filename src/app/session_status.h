@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the interface can learn about the session it runs in, published to QML as "sessionStatus": whether
 // global input capture works (without it, macro recording and key entry see only the input of the

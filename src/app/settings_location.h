@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program keeps its modules/ folder. A copy that may write beside its executable (a portable
 // copy, Windows) keeps modules/ there. An installed copy (its executable under /usr, its shipped settings

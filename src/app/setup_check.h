@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The setup checker: why a listed mouse stays disconnected, and what to tell the user about it. When a
 // discovery pass accepts nothing, each listed device's command interface is enumerated and opened once;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells the user once per run and cause why the mouse stays disconnected. After every discovery pass that
 // accepts nothing, the setup checker looks at the listed devices; a cause (no access, held by another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup checker's look at the devices: the same enumeration as a discovery pass, then one open of each
 // found command interface, keeping why an open failed.
 

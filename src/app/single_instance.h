@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running instance per user and executable. The first instance holds a lock file and listens on a
 // local socket, both in one private folder per user (instanceFolder); a later one finds the lock taken,

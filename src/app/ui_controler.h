@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ui_Controler: the window controller the interface calls (published to QML as "ui_Ctl"). The host window
 // has no frame of its own; the interface draws it and asks the controller to drag, minimise or hide the

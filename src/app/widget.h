@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Widget: the host window. It owns the discovery timer, the device object, the window controller (which
 // creates the view) and the tray icon; it runs discovery passes and carries out what accepting a device

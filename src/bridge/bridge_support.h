@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the device-facing operations work on and share: the device object, the device's kind from the
 // global file, the five 560 profile blocks and the settings where button assignments are kept (all of it

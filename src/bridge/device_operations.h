@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device-facing operations behind the view's slots, named after them: DPI stages and the active stage,
 // lift-off, keyboard options, lighting, 560 profile blocks, key matrices, macro and gun uploads. Each

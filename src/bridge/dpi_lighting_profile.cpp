@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The performance, lighting and profile operations: DPI stages and the active stage, the lift-off setting,
 // the keyboard options, the lighting effect and colours, and the upload and download of 560 profile blocks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button-assignment operations: store a set of assignments and send it as key matrices, restore the
 // gun matrices, switch the active matrix.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The upload operations: a device macro to its macro number, one gun's data to the device.
 
 #include "device_operations.h"

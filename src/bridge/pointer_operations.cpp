@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system page's operations: pointer speed, double-click time and wheel scroll lines of the system (not
 // of the mouse), passed to the platform's pointer settings.
 

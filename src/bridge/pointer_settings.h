@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's pointer settings: pointer speed, double-click time and wheel scroll lines. Windows keeps
 // them in the user profile (SystemParametersInfoW); on Linux each desktop keeps its own (GNOME in

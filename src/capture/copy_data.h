@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A copy-data message from another program: a number saying what it is, and a block of bytes. Shaped
 // like the Windows COPYDATASTRUCT so that the Windows message can be handed on as it is; on Linux a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // InputCapture: tables, key states, callbacks and the platform source.
 
 #include "input_capture.h"

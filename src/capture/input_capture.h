@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // InputCapture: the program's global keyboard and mouse capture, used by macro recording and key entry.
 //

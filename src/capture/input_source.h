@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's global input source behind InputCapture: it watches all keyboard and mouse input of the
 // desktop, turns each event into hook data and hands it to InputCapture's keyboard and mouse procedures.

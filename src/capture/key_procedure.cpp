@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard procedure and the mouse message table.
 
 #include "key_procedure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What input capture does with one keyboard or mouse event, as plain functions of the event and the
 // capture's state. Every platform source turns its native events into this form and calls them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard translation table and the lookups that read it.
 
 #include "key_tables.h"

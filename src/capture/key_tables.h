@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two key translation tables of input capture: PC scan code (with its extended flag) to Windows
 // virtual key, and virtual key to HID keyboard usage, the code the mouse and the macro format use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // evdev key codes to PC scan codes, and X pointer buttons to mouse messages.
 
 #include "linux_input_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one command skeleton both families share: claim the transport or log the busy message, fill the
 // feature report, make the transfer, copy results back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of both families as data: the code, whether the feature report is followed by the 128 ms
 // settle wait (otherwise the command pauses 8 ms after its transfer), and the text written to the debug

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 553 command family: each slot hands its code, parameter bytes and payload to the shared skeleton.
 // Note the differences between like commands, which belong to the wire format: 03H puts its option bytes at
 // p1..p4 while 04H leaves p1 at 0 and uses p2..p5.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 560 command family: thin slots over the shared skeleton, the numbered series of 03H and 04H, and the
 // profile download 8CH.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command families need to know about the installed device, supplied by the transport's owner
 // (the view reads both from the global settings file). Without a provider the transport assumes the 553

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Framing slots and the challenge handshake that decides whether a listed device is ours.
 
 #include "hid_thread.h"

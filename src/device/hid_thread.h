@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hid_Thread: the device object. It moves command reports to and from the selected device (transport),
 // frames, checksums and scrambles them, runs the challenge handshake, offers every command of the 553 and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device listener: after a device is accepted, one job on Qt's global thread pool watches the
 // device's second interface for DPI-switch reports and notices when the device is gone.
 //

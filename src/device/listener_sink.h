@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-interface effects of the device listener. The listener runs on a pool thread; the transport
 // delivers these calls on the GUI thread, in the order the listener produced them. The owner connects them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transport of Hid_Thread: opening the command interface, the gate that keeps two commands apart, and
 // the two transfers (feature report out, optional feature report in, optional bulk payload) that every
 // command is built on. The interface is never kept open between transfers: each step opens it anew, except

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input sources of the running system for InputCapture: the global one (Linux: XInput 2 raw events on
 // the X display; Windows: the low-level hooks), and the one of the program's own window.

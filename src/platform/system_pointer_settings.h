@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pointer settings of the running system (Linux: chosen by the desktop; Windows: the user profile's).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the interface hands them over: script numbers, or the texts a settings file gives back
 // ("240", "-5"). The device takes the low 8 bits of each.

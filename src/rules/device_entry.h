@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One supported device as named by the device list of the global settings file, plus the HID paths that
 // discovery found for it.

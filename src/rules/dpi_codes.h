@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // DPI stage values as the device's sensors take them. Each of the eight stages is one byte whose meaning
 // depends on the sensor, named by the global "mouse/sensorType" text; sensor "3389" has nine-bit values

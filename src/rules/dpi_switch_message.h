@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of the "DPI switched" tray notification, chosen from the eight notification texts of the user's
 // language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Layout of the 9-byte feature report that carries every device command, and its checksum.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lighting: the slider tables, the effect bytes of mice with one colour and of full-colour mice, and the
 // colour buffer. The interface passes the index of the chosen lighting mode and two slider steps (speed

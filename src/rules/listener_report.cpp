@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listener_report.h"
 
 std::optional<int> dpiSwitchStage(const uchar *data, int length)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DPI-switch report the mouse sends on its second interface: 4 bytes, 06 07 xx v, v the new stage
 // counted from 1 (byte 2 is not examined). Anything else (other first bytes, another length, a failed or

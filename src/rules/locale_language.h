@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language the interface starts in when the user's settings are made for the first time: the one of
 // the shipped language files (modules/i18n/<name>.ini) that the user's locale asks for. Pure functions;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system page's slider steps as pointer settings. The interface turns its slider positions into
 // steps 0 to 10; pointer speeds 1, 2, 4, ..., 20 and double-click times 900, 830, ..., 200 ms result.

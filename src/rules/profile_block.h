@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 128-byte profile block of a 560-family device: the complete settings of one on-device profile. The
 // program keeps five of them (profiles 0 to 4); block 0 holds what is kept once per device (gun mode,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device list of the global settings file: which devices the program serves, by vendor and product id
 // and the usage pairs of their command and listener interfaces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight texts of the "DPI switched" tray notification. Each is "DPI Switch to" until the language
 // loader replaces them with the first eight strings of the language group "other"; the host window reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program writes a file: the new content goes whole into a temporary file beside the
 // target, every write and the final flush are checked and the data forced to the disk, and only then is

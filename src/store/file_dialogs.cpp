@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_dialogs.h"
 
 QString exportFileName(const QString &name, const QString &extension, const QString &fallback)

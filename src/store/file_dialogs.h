@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialogs of import and export, behind a small interface so that tests can answer them. The
 // desktop's own dialogs are the view's (desktop_file_dialogs.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gun records in gunData.bin, and the per-profile X/Y sensitivity and selected-gun values.
 
 #include "gun_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import and export of macros (".mc") and profiles (".pf"): byte copies between the store's own files and
 // files the user chooses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading INI text: lines, groups, keys and values, as the settings library's reader takes them.
 
 #include "ini_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The INI text of the settings files, as plain functions: text in, keys and values out, and back.
 //

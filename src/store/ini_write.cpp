@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing INI text: groups and keys in name order, values escaped and quoted as the settings library's
 // writer does, so that files stay the same bytes whichever of the two wrote them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface texts of one language, read group by group from the language's file.
 
 #include "language_strings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro files: one settings file per macro in the macro folder, named after the macro, and the two slots
 // that keep the profiles' button bindings in step when a macro is renamed or deleted.
 

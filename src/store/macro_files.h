@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Macro files: one settings file per macro in the macro folder, named after the macro, and the profiles'
 // button bindings kept in step when a macro is renamed or deleted. Every name goes through

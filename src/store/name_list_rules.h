@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name lists of name.bin: which key holds which list, and the sentinel that keeps one-element lists
 // readable.

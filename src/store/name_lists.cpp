@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name lists of name.bin (macro, gun and profile names), each stored and read as a whole.
 
 #include "name_lists.h"

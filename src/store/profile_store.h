@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The long-lived settings objects and the keys read and written in them: the global configuration, the
 // default profile and the ten profiles, and the resets and copies of whole files.

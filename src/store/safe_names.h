@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names that become part of a file name (macro names, gun names, language codes) must name a file inside
 // their own folder and nothing else, and the store's files must not lead out of their folders through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings objects the interface reads and writes through: the global file, the default profile, the
 // ten profiles and the number of the current profile. The view holds them as its published members; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the store keeps its files. All paths are relative to the current directory, which start-up sets to
 // the executable's folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Values as the settings files give them back. A file written by this program or an older one holds only
 // texts: numbers and booleans come back as text, a line with unquoted commas as a list of texts, a

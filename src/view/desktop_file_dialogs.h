@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's standard dialogs for import and export, starting in the user's desktop folder, no filter
 // preselected and no dialog options: the desktop's own (its portal) where it offers them, Qt's otherwise. A

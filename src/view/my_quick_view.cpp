@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the view, its own slots and the calls into the QML root item.
 
 #include "my_quick_view.h"

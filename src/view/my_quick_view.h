@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // myQQuickView: the Qt Quick view that fills the host window, and the object through which the QML
 // interface reaches the rest of the program (published to QML as "ui_View").

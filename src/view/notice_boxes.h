@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Warning boxes that never hold the program up. At most one is open at a time and it is not modal: the
 // event loop, the device, the tray and the session bus are served while it is open. Messages that arrive

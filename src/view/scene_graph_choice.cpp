@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene_graph_choice.h"
 
 #include <QQuickWindow>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt Quick scene graph the interface draws with, chosen once at start, before any view exists.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device-facing slots of the view: each hands the bridge (src/bridge) the device object, the device's
 // kind, the profile blocks and the settings it works on, or the system's pointer settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings-file slots of the view: each hands the store (src/store) the settings objects it works on.
 
 #include "my_quick_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface as a screen reader meets it, through Qt's accessibility API: the host window's tree reaches
 // the Qt Quick items through the view (Qt 6.4 exposes them through the widget), and every control that
 // Tab reaches, in the main window and in each dialog, is in that tree with a role and a name; the keyboard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which copy-data messages raise the warning box, and what the box shows of their text.
 
 #include "copy_data_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device list and the device side of a discovery pass: reading the list, finding each device's
 // interfaces, accepting the first device that answers the handshake.
 

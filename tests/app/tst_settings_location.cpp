@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps modules/: beside a writable executable folder, else in the data home, seeded once
 // from the installed defaults and never written under the installed folder; a build folder's modules/ holds
 // the shipped defaults only, so a rebuild never touches the user's settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup checker: how a failed open is read, which state a set of opens gives, what the user is told,
 // the look at the devices through the virtual mouse (missing, ready, no permission, held by another
 // program), the notice after discovery passes (once per cause, in the tray or in a window of its own), and

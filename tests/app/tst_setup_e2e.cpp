@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup checker in the whole program: zephra-config-demo on a virtual X display (which has no system
 // tray), its virtual mouse made inaccessible. The pass after plugging it in again stays disconnected and a
 // window of its own says why; with access granted again the next pass connects. Saves a picture of that

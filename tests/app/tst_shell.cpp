@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host window with the real interface and the virtual mouse: discovery passes and what accepting a
 // device does, device-change notices, the restore request, the listener's effects, the window controller,
 // the copy-data warning box (also under a flood of bus calls) and the single-instance rule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view wired to one virtual mouse, on a fresh copy of the shipped files: a temporary folder holding
 // modules/ is the current directory, the view's flags are set as the test asks, and its device object

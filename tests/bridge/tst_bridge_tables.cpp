@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bridge's conversions against the worked examples: button assignments to key entries and matrices,
 // gun matrices of both families, DPI stage codes of every sensor, the lighting tables and effects, the
 // colour order, gun data, the pointer steps and how interface numbers become bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DPI stages, the active stage, the lift-off setting, keyboard options, lighting and profile blocks on
 // the wire: every sensor on both families with and without gun keys, the lighting examples of both kinds
 // of mice, the colour order, and the profile uploads and downloads.

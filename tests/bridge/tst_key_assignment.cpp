@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button assignment on the wire, both families: what the profile keeps, the matrices the device receives
 // (the built-in set, macros, sniper, the fixed slots, gun keys with their gun matrices and gun mode),
 // restoring the gun matrices, switching matrices, and short lists.

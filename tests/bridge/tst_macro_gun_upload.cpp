@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro and gun-data uploads on the wire: macro numbers of both families, slots the device does not keep,
 // over-long macros; gun data of both families with the option query, the Y negation and its failure,
 // the 560 profile block of each gun, and devices without gun keys.

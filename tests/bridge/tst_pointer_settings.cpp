@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system pointer settings: the slots' step arithmetic and failure texts against a recording stand-in,
 // the choice of the Linux desktop, KDE's files (written in a temporary home, every other line kept, the
 // change announced on a private session bus) and GNOME's GSettings (in memory).

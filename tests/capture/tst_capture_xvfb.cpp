@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end on a virtual X display: synthetic keys and clicks (XTest, sent by xdotool as another X
 // client) reach InputCapture's callbacks through XInput 2 raw events, queued after the event, and still
 // reach the window they were meant for. Skips itself when Xvfb or xdotool is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The InputCapture component: callbacks with their contexts, key states across events and constructions,
 // copy-data delivery, and what it says when the session offers no global input (tests run headless).
 

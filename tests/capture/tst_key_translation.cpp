@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key translation, the keyboard and mouse procedures, and the Linux conversion of evdev keys and X
 // buttons: pure functions, checked against the published tables.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command slot of both families on the wire: the feature reports the device receives (plain and
 // scrambled devices), the payload reports at both report lengths, the pauses, the busy messages, and what
 // read commands hand back.

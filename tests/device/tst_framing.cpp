@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure layer of the protocol: checksum, command report builder, scrambling and the challenge.
 
 #include "challenge.h"

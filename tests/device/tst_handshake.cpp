@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The challenge handshake that decides whether a listed device is ours.
 
 #include "challenge.h"

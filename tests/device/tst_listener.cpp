@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device listener against the virtual mouse, with real threads: the option exchange at start,
 // DPI-switch reports reaching the user interface in order on the GUI thread, removal, and stopping. How
 // long the job may take to notice a removal or a stop is the wait its reads ask of hidapi, asserted as

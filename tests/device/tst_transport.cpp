@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transport against the virtual mouse: opens, feature reports, bulk payload splitting, pauses, the
 // busy gate and every way a transfer can fail.
 

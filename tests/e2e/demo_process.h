@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // zephra-config-demo (or the program ZEPHRA_DEMO_PATH names) as a separate process on a virtual X display
 // (without one, on the offscreen platform), run from a private copy of the executable and the shipped

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program end to end: zephra-config-demo on a virtual X display with its virtual mouse. Start,
 // discovery and the interface's start, a DPI switch made on the mouse, unplugging (the disconnected state:
 // the window still drags and closes) and plugging in again, the export dialog, a second start, closing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface end to end, driven like a user with synthetic clicks and keys (xdotool) on a virtual X
 // display: a macro recorded from the keyboard, bound to a button and found on the virtual mouse; a DPI
 // stage dragged and saved; pictures of the main window and the dialogs in the test output folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on a real Wayland compositor: zephra-config-demo with Qt's Wayland platform on weston
 // (x11 backend, inside a virtual X display), driven with xdotool on weston's window. The window maps, a drag
 // of its title bar moves it (the compositor moves it: a Wayland program cannot place its window), and keys

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A user's hand on a program's 1024 x 640 window on a virtual X display: xdotool finds the window by its
 // class name and clicks and drags at places given relative to the window's top left corner.

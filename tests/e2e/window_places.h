@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Places on the program's 1024 x 640 window, as the interface lays it out, for tests that click them.
 

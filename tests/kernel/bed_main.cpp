@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-kernel-bed: the unchanged program on an emulated kernel. Builds a umockdev test bed with the
 // virtual mice plugged in (see kernel_bed.h), starts the program as its child with the test bed in its
 // environment, and prints what the mice's nodes saw, one line per system call ("hidraw1 ioctl

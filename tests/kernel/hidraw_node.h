@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the kernel's hidraw driver does with the calls on one device node, for a virtual mouse's interface
 // behind it: the ioctls hidapi uses (report descriptor, device info, names, feature reports) with their

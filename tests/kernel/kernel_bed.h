@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An emulated kernel for the unchanged program, built with umockdev: the sysfs tree of each virtual mouse
 // (its USB device, the USB interfaces, a hid device per interface with its report descriptor, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulated kernel's rules for one hidraw node: the ioctls hidapi makes with their length rules and
 // errors, output reports, and the input reports of each opener.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The release program, zephra-config with the system's hidapi-hidraw and libudev, on an emulated kernel:
 // zephra-kernel-bed (under umockdev-wrapper) plugs in the virtual mouse as sysfs devices and hidraw nodes
 // and starts the program from a private copy. What the nodes saw is checked at the system-call level

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DCXX=<compiler> -DPROBES=<library>=<header>;... -DALLOWED=<probe> -DDIRS_<library>=<include dirs, |-separated>
 #   -P check_layers.cmake
 # Each probe preprocesses `#include "<header>"` with the library's include directories; every probe but

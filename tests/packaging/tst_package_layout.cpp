@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation's layout: the Debian package built from this build tree with CPack and unpacked with
 // dpkg-deb into a temporary root (and the package `make package` left in the build folder, when there is
 // one), and `cmake --install` into a staging folder. Then the installed program itself, started from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The udev rules: one line per listed vendor and product id, read with the program's own device list
 // parser (either letter case, "0x", wider values cut to 16 bits) and written in lower case; the template's
 // placeholder filled; the packaging tool that writes them at build time; and the file this build made.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Disks that fail for the data-loss tests: a small file system of the test's own that can be filled up
 // (a tmpfs, where the test runs as root), and otherwise a limit on the size of every file written, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fault matrix runs: every device command of both families, the handshake, a discovery pass and
 // the listener start, and every slot of the view that talks to the device, each on a view and device object

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings library's own INI format as the reference for the store's settings format: what it reads
 // from a text, and what it writes for a text it has read or for a set of values. Each call writes its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a piece of test code in a child process of its own, so that a crash or a hang counts as that
 // run's result instead of ending the whole test. The child inherits everything the parent holds (fork),

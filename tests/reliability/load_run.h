@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The load run: 10 000 settings reads and writes through the view's slots, then 1 000 key-matrix uploads
 // in a row to the virtual mouse with a sleeper that never pauses, measuring the heap and the open file

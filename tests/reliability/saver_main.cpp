@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reliability_saver <folder> <first> [once]: the store of the program saving over and over in <folder>
 // (which holds modules/): a profile value and list, a global value and a name list, all synced; after each
 // complete save it prints "saved <n>". With "once" it stops after the first save. The data-loss test kills

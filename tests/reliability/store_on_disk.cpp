@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store_on_disk.h"
 
 #include "copy_tree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view's store on a copy of the shipped files under a folder of the test's choosing (a small disk of
 // its own, or a temporary folder), made the current directory while it lives. Files the folder already

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing is lost when the disk fails: every slot that writes a settings file, run against a read-only
 // settings folder and against a full disk, leaves every file exactly as it was (no truncated file, no
 // half copy, no stray temporary file) and keeps what it could not write until it can; so do the pointer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fault matrix: every device command of both families, the handshake, discovery, the listener start
 // and every slot of the view that talks to the device, run once per hidapi call it makes with that call
 // failing (open, blocking mode, feature report out and in, output report, input report; as an error, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load: 10 000 settings reads and writes through the slots and 1 000 key-matrix uploads in a row leave
 // the heap within 1 MB of where it started and open no file descriptor for good.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store's settings format against the settings library's own INI format: the same values from the
 // same text, and the same text for the same values (hand-picked rows, the shipped files and fixtures, and
 // ten thousand generated texts).

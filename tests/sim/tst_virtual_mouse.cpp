@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual mouse on its own, through hidapi's API: enumeration, handles, the device side of feature
 // reports, bulk counting, input reports, fault injection and the log.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A store on a fresh copy of the shipped files: a temporary folder holding modules/, made the current
 // directory, and a view built on it. Files are checked as bytes on disk, never through a second settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gun records in gunData.bin.
 
 #include "store_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import and export of macros and profiles through the file dialogs.
 
 #include "file_dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro files and the profile bindings that follow a renamed or deleted macro.
 
 #include "message_capture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Name lists in name.bin and the language strings of the i18n files.
 
 #include "dpi_switch_texts.h"

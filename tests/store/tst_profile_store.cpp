@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-key store of the view: keys of the current and default profile and of the global file, and
 // the resets and copies of whole profile files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the program ships beside the executable: complete, consistent and readable.
 
 #include "device_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files as other programs and damaged disks leave them: files of the older settings writer,
 // garbage, a read-only folder and a full disk.
 

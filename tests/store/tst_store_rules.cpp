@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure rules of the store: safe file names, name-list keys and the sentinel, stored values.
 
 #include "name_list_rules.h"

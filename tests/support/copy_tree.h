@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copies every file under `from` into `to`, keeping the paths relative to `from` and making the folders
 // on the way. With `keepExisting`, files already present in `to` stay as they are. False when a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time in tests is driven, not waited for: expireNow() makes a running QTimer expire at once, as when its
 // interval has passed (the timeout is emitted, a single-shot timer stops). False when it is not running.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Collects the text of every debug message while it lives (and still prints them when asked to).
 

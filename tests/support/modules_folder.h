@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh copy of the shipped modules/ folder in a temporary folder, made the current directory while the
 // object lives (the program finds everything under ./modules/).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sleeper that records pauses instead of sleeping and advances a virtual clock by them. Installed as the
 // virtual mouse's clock, the log's time stamps then show the protocol's pauses exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A transport wired to one virtual device: the simulator is reset, a recording sleeper drives the virtual
 // clock, and the transport's device list holds the device's entry at index 0 (selected).

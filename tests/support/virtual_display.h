@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An Xvfb server on a display number it picks itself, for the life of the object; and where xdotool is.
 // `missing` names the program that is not installed (the test then skips itself).

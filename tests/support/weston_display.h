@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Wayland compositor for end-to-end runs: weston with its x11 backend, as a window on a virtual X display
 // (weston's headless backend has no input devices, and Qt's Wayland plugin does not cope with a seat

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The published interface of the objects the QML reaches (ui_View, hid, ui_Ctl): every slot with its
 // return and parameter types, in its order, as the meta-object publishes it; and the QML tests' recording
 // stand-ins compared with the real classes, so that they cannot drift from what they stand in for.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the images of skin 1 as SVG and renders them to PNG with rsvg-convert (Debian: librsvg2-bin).
 
 Run from anywhere: python3 modules/img/draw/draw_skin1.py

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 
 // Work that blocks the program (the uploads of Save, a profile switch, the factory reset), run behind the

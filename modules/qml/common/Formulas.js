@@ -1,4 +1,5 @@
 .pragma library
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of the settings pages: slider positions, the values they stand for and the values sent.
 
 // Lift-off distance: slider positions 3 to 89.

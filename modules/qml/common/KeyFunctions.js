@@ -1,4 +1,5 @@
 .pragma library
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button assignments: four codes per button (keyCode0 names the function, the others depend on it), the
 // fixed entries the assignment dialog offers, and the rules that build codes from captured keys.
 

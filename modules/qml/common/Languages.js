@@ -1,5 +1,6 @@
 .pragma library
 .import "Style.js" as Style
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The languages the program ships: the name of each one's text file (modules/i18n/<code>.ini), the name
 // the language has in itself (what the language choice lists), and whether its texts need the font with
 // Chinese, Japanese and Korean glyphs.

@@ -1,4 +1,5 @@
 .pragma library
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macros as the interface keeps them: actions of (type, info), type 0 delay (info: milliseconds),
 // 1 key down, 2 key up, 3 mouse button down, 4 mouse button up (info: the key name). This file turns the
 // stored form into actions, the actions into the bytes the mouse runs, and holds the editing rules that

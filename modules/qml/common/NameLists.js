@@ -1,4 +1,5 @@
 .pragma library
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name lists as the pages keep them: the macro list (name list 0) and the profile list (name list 2).
 // The store writes a one-name list with a marker entry after it; the pages drop that marker when they
 // read a list back.

@@ -1,4 +1,5 @@
 .pragma library
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours, fonts and image paths shared by the root item, the pages and the controls.
 
 var fontName = "微软雅黑"

@@ -1,4 +1,5 @@
 .pragma library
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values read from the settings files arrive as the engine converts them: numbers and booleans written in
 // this run keep their type, values read back from disk are text ("45", "true"), a missing key is
 // undefined. These helpers turn them into what the pages work with, with a default for anything unusable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 
 // An area that moves the window when dragged. The press hands the drag to the window system where it

@@ -1,4 +1,5 @@
 pragma Singleton
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import "../common/Languages.js" as Languages
 

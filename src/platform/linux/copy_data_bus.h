@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The copy-data channel on Linux: other programs of the session call the method Send(dwData, bytes) on
 // the session bus (service org.orvante.ZephraConfig, object /CopyData, interface

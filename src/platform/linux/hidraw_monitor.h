@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Device-change notices on Linux: a udev monitor on the hidraw subsystem, read on the GUI thread through a
 // socket notifier. Every add, remove or change of a hidraw node is one notice.

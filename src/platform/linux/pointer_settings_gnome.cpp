@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GLib's headers come first: they use names that Qt defines as macros.
 #include <gio/gio.h>
 

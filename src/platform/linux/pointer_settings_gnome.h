@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pointer settings of a GNOME session, in GSettings: org.gnome.desktop.peripherals.mouse "speed" (-1 to
 // 1) and "double-click" (milliseconds). GNOME has no wheel scroll lines setting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Careful editing of KDE's configuration files (kdeglobals, kcminputrc): one entry is set and every other
 // byte of the file stays as it was (comments, other groups, entries KDE alone understands).

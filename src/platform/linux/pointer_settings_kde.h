@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pointer settings of a KDE Plasma session: the double-click time and wheel scroll lines in kdeglobals
 // ([KDE] DoubleClickInterval, WheelScrollLines), the pointer acceleration in kcminputrc ([Mouse]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pointer_settings_linux.h"
 #include "system_pointer_settings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Choosing the pointer settings of a Linux session by its desktop (XDG_CURRENT_DESKTOP): GNOME's in
 // GSettings, KDE's in its configuration files, and on any other desktop none (each change is left alone

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File dialogs through the desktop's portal (org.freedesktop.portal.FileChooser) where the desktop offers
 // one: GNOME's and KDE's own dialogs, also for a program outside a sandbox. Qt uses the portal only under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The udev rules that let the user at the seat open the listed devices without root: one line per listed
 // vendor and product id, for the device's hidraw nodes, tagged "uaccess" (logind then gives the active

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own window as the input source, for sessions without global input.
 
 #include "window_input_source.h"

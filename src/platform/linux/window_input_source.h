@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input of the program's own window, where the session gives no global input (Wayland, an X server
 // without XInput 2.1). An event filter on the window takes the key and button events that reach it and

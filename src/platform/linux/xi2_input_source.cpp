@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // XInput 2 raw events on the root windows, turned into hook data for InputCapture.
 
 #include "xi2_input_source.h"

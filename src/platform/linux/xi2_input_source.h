@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Linux global input source: XInput 2.1+ raw key and button events, selected on the root windows
 // through the X connection the application already holds. Raw events reach every client that selects

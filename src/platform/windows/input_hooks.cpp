@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Low-level keyboard and mouse hooks, and the WM_COPYDATA filter.
 
 #include "input_hooks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows global input source: low-level keyboard and mouse hooks for the whole desktop, and the
 // application's filter that hands WM_COPYDATA messages to InputCapture.

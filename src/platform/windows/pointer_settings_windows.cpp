@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows pointer settings: SystemParametersInfoW, each change written to the user profile and
 // broadcast to every window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preview runner: loads the interface with the recording stand-ins and sample settings, starts it as the
 // program would (initUI), opens pages and dialogs and saves a PNG screenshot of each:
 //   main.png            the main window after start-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner of the QML tests: one executable, run once per tst_*.qml file (-input <file>).
 //
 // The tests run against the recording stand-ins of ui_View, hid and ui_Ctl, published together with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CallLog: the calls that the QML interface made into the program, in order, across the stand-ins of
 // ui_View, hid and ui_Ctl. Published to QML tests as "recorder".

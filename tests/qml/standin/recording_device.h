@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the device object ("hid") and the window controller ("ui_Ctl"): they record the calls
 // the QML interface makes into the same CallLog as the view's stand-in, prefixed with their object's name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording stand-in of the view: records every call; keeps settings in memory.
 
 #include "recording_view.h"

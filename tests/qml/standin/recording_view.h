@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // RecordingView: a stand-in for the view (published to QML as "ui_View") with the same slots, in the same
 // order and with the same signatures, so QML arguments are converted exactly as for the real view. Each

@@ -18,9 +18,7 @@ class TestSetupEndToEnd : public QObject
 private slots:
     void initTestCase()
     {
-        if (!display.missing.isEmpty())
-            QSKIP(qPrintable(display.missing + " is not installed"));
-        QVERIFY2(!display.display.isEmpty(), "Xvfb did not start");
+        ZEPHRA_REQUIRE_DISPLAY(display);
         QDir().mkpath(QStringLiteral(ZEPHRA_TEST_OUTPUT));
     }
 

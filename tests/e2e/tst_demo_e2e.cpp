@@ -51,9 +51,7 @@ class TestDemoEndToEnd : public QObject
 private slots:
     void initTestCase()
     {
-        if (!display.missing.isEmpty())
-            QSKIP(qPrintable(display.missing + " is not installed"));
-        QVERIFY2(!display.display.isEmpty(), "Xvfb did not start");
+        ZEPHRA_REQUIRE_DISPLAY(display);
         qputenv("DISPLAY", display.display);   // for xdotool
         QDir().mkpath(kOutput);
     }

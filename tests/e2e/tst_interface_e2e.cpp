@@ -84,9 +84,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!display.missing.isEmpty())
-            QSKIP(qPrintable(display.missing + " is not installed"));
-        QVERIFY2(!display.display.isEmpty(), "Xvfb did not start");
+        ZEPHRA_REQUIRE_DISPLAY(display);
         QDir().mkpath(kOutput);
     }
 

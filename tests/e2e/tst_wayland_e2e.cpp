@@ -52,9 +52,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!display.missing.isEmpty())
-            QSKIP(qPrintable(display.missing + " is not installed"));
-        QVERIFY2(!display.display.isEmpty(), "Xvfb did not start");
+        ZEPHRA_REQUIRE_DISPLAY(display);
         qputenv("DISPLAY", display.display);   // for xdotool
         weston = std::make_unique<WestonDisplay>(display.display);
         if (!weston->missing.isEmpty())

@@ -10,6 +10,15 @@
 
 struct xcb_connection_t;
 
+// For a test's initTestCase (QtTest): skips the test when Xvfb or xdotool is not installed, and fails it when
+// the server did not start.
+#define ZEPHRA_REQUIRE_DISPLAY(virtualDisplay)                                                           \
+    do {                                                                                                 \
+        if (!(virtualDisplay).missing.isEmpty())                                                         \
+            QSKIP(qPrintable((virtualDisplay).missing + " is not installed"));                           \
+        QVERIFY2(!(virtualDisplay).display.isEmpty(), "Xvfb did not start");                             \
+    } while (false)
+
 class VirtualDisplay
 {
 public:

@@ -221,12 +221,10 @@ private slots:
         QProcess::execute(display.xdotool, {"mousemove", QString::number(grab.x()), QString::number(grab.y()),
                                             "mousedown", "1", "mousemove", QString::number(grab.x() + 50),
                                             QString::number(grab.y() + 30), "mouseup", "1"});
-        QTest::qWait(300);
+        const QPoint end = start + QPoint(50, 30);
+        QVERIFY2(demo.waitForState(QStringLiteral("^state .* window shown at %1,%2 ").arg(end.x()).arg(end.y())),
+                 qPrintable(demo.lines().join('\n')));
         mark = demo.lines().size();
-        demo.send("state");
-        const int after = demo.waitFor("^state .* window shown at ", 3000, mark);
-        QVERIFY(after >= 0);
-        QCOMPARE(positionIn(demo.lines()[after]), start + QPoint(50, 30));
         demo.send("close");
         QVERIFY(demo.waitFor("^closed$", 3000, mark) >= 0);
         demo.send("state");
